@@ -24,6 +24,13 @@ static std::string fileErrorMessage(int code)
 
 FileError::FileError(int code) : Failure(fileErrorMessage(code)), code_(code) {}
 
+FileError::FileError(int code, std::string message) : Failure(std::move(message)), code_(code) {}
+
+FileError FileError::ioError(int number)
+{
+    return FileError(number, "I/O error " + std::to_string(number));
+}
+
 std::string errorBoxText(const std::string &message)
 {
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')

@@ -56,9 +56,13 @@ class FileError : public Failure
 {
 public:
     explicit FileError(int code);
+    // "I/O error %d" with the system's own error number, even where that number is also one of
+    // the causes above (EIO is 5 on Linux, which is not a refusal of access).
+    static FileError ioError(int number);
     int code() const noexcept { return code_; }
 
 private:
+    FileError(int code, std::string message);
     int code_;
 };
 
