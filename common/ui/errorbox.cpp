@@ -20,6 +20,8 @@ void showErrorBox(const QString &message, QWidget *parent)
                     QString::fromStdString(errorBoxText(message.toStdString())),
                     QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("ErrorBox"));
+    // The message may quote what the user typed: show it as it stands, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
@@ -34,6 +36,8 @@ void guarded(const std::function<void()> &handler, QWidget *parent)
         showErrorBox(QStringLiteral("Out of memory"), parent);
     } catch (const std::exception &e) {
         showErrorBox(QString::fromUtf8(e.what()), parent);
+    } catch (...) {
+        showErrorBox(QStringLiteral("Unknown error"), parent);
     }
 }
 
