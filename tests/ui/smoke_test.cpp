@@ -1,8 +1,0 @@
-#include <QApplication>
-
-#include <gtest/gtest.h>
-
-TEST(UiSmoke, OffscreenApplicationRuns)
-{
-    EXPECT_NE(qApp, nullptr);
-}
