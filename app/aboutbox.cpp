@@ -107,8 +107,10 @@ void TForm2::setVisible(bool visible)
 {
     if (visible && !isVisible()) {
         // Centred every time it opens, wherever the user left it last time.
-        if (const QScreen *s = screen())
-            move(s->availableGeometry().center() - rect().center());
+        if (const QScreen *s = screen()) {
+            const QRect frame = frameGeometry();  // the client area alone before the first show
+            move(s->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+        }
         Button1->setFocus();
     }
     QDialog::setVisible(visible);
