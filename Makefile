@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-asan bench fuzz clean
+.PHONY: all deps build run test test-asan bench fuzz package clean
 
 all: build
 
@@ -41,6 +41,10 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target parser_fuzz
 	mkdir -p $(FUZZ_BUILD)/corpus
 	./$(FUZZ_BUILD)/tests/fuzz/parser_fuzz $(FUZZ_BUILD)/corpus -dict=tests/fuzz/parser.dict -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
+
+# A Debian package of the program (CPack), written into $(BUILD)/: vorneta_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,24 +1,15 @@
 #include "app/helpviewer.h"
 
+#include "app/assistanthelpviewer.h"
+
 namespace vorneta {
-
-namespace {
-
-// No viewer: every request is quietly dropped.
-class NoHelpViewer final : public HelpViewer
-{
-public:
-    void showContents() override {}
-    void showKeyword(const QString &) override {}
-    void showContext(int) override {}
-    void quit() override {}
-};
-
-}  // namespace
 
 std::unique_ptr<HelpViewer> makeHelpViewer()
 {
-    return std::make_unique<NoHelpViewer>();
+    // Qt Assistant with the help collection installed beside the program. When either is
+    // missing the viewer drops every request by itself.
+    return std::make_unique<AssistantHelpViewer>(AssistantHelpViewer::defaultProgram(),
+                                                 AssistantHelpViewer::findCollection());
 }
 
 }  // namespace vorneta
