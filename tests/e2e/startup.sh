@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# The real program under Xvfb, driven as a user would: the lime splash screen first, after about
+# five seconds the main window "Vorneta 1.9" with the splash gone, a slider moved with the
+# keyboard, and the window closed by a close request, after which the program ends with status 0.
+# Usage: bash startup.sh <path-to-vorneta>. Screenshots stay in $VORNETA_E2E_SHOTS (or a
+# temporary folder, named on failure).
+set -euo pipefail
+
+program=$(readlink -f "$1")
+if [ -z "${VORNETA_E2E_INNER:-}" ]; then
+  exec env VORNETA_E2E_INNER=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$program"
+fi
+
+shots=${VORNETA_E2E_SHOTS:-$(mktemp -d)}
+mkdir -p "$shots"
+pid=
+fail() {
+  echo "startup.sh: FAIL: $*" >&2
+  echo "startup.sh: screenshots in $shots" >&2
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  exit 1
+}
+shot() { import -window root "$shots/$1.png"; }
+# The colour of one screen pixel of a screenshot, as "r,g,b".
+pixel() {
+  convert "$shots/$1.png" -crop "1x1+$2+$3" +repage -depth 8 txt:- |
+    sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+# Left, top, width and height of a window.
+geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+                           /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
+# Waits up to $2 seconds for a visible window whose title matches $1; prints its id.
+wait_window() {
+  local deadline=$((SECONDS + $2)) id
+  while [ $SECONDS -le "$deadline" ]; do
+    id=$(visible "$1") && [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+# A close request as a title-bar close button sends it: WM_DELETE_WINDOW.
+close_request() {
+  python3 - "$1" <<'PY'
+import ctypes, sys
+x = ctypes.cdll.LoadLibrary("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5)]
+class Event(ctypes.Union):
+    _fields_ = [("message", ClientMessage), ("pad", ctypes.c_long * 24)]
+d = x.XOpenDisplay(None)
+window = int(sys.argv[1])
+e = Event()
+e.message.type = 33  # ClientMessage
+e.message.window = window
+e.message.message_type = x.XInternAtom(d, b"WM_PROTOCOLS", 0)
+e.message.format = 32
+e.message.data[0] = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
+e.message.data[1] = 0  # CurrentTime
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+x.XSendEvent(d, window, 0, 0, ctypes.byref(e))
+x.XFlush.argtypes = [ctypes.c_void_p]
+x.XFlush(d)
+PY
+}
+
+"$program" &
+pid=$!
+started=$SECONDS
+
+# 1. The splash screen: a 409 x 402 lime square.
+splash=$(wait_window '^Vorneta$' 10) || fail "no splash screen"
+sleep 0.5
+shot 1-splash
+read -r sx sy sw sh < <(geometry "$splash")
+[ "$sw" = 409 ] && [ "$sh" = 402 ] || fail "splash is ${sw}x${sh}, not 409x402"
+for point in "3 200" "408 5" "200 401" "12 4"; do
+  read -r px py <<<"$point"
+  [ "$(pixel 1-splash $((sx + px)) $((sy + py)))" = "0,255,0" ] || fail "splash not lime at $px,$py"
+done
+if visible '^Vorneta 1\.9$' >/dev/null && [ -n "$(visible '^Vorneta 1\.9$')" ]; then
+  fail "main window shown together with the splash"
+fi
+
+# 2. About five seconds later: the main window, exactly "Vorneta 1.9", and no splash.
+main=$(wait_window '^Vorneta 1\.9$' 15) || fail "no main window"
+elapsed=$((SECONDS - started))
+[ "$elapsed" -ge 3 ] && [ "$elapsed" -le 10 ] || fail "main window after ${elapsed}s, not about 5"
+[ "$(xdotool getwindowname "$main")" = "Vorneta 1.9" ] || fail "caption is '$(xdotool getwindowname "$main")'"
+[ -z "$(visible '^Vorneta$')" ] || fail "splash still visible"
+sleep 0.5
+shot 2-main
+
+# 3. A slider moved with the keyboard: the focus starts on the tab strip; Tab reaches the
+# current slider of "Prawo Ohma", End moves it to its far end, and the readouts over the
+# diagram follow. The diagram's area lies below the menu bar and the tab strip.
+read -r mx my mw mh < <(geometry "$main")
+diagram="560x360+$((mx + 24))+$((my + 80))"
+convert "$shots/2-main.png" -crop "$diagram" +repage "$shots/diagram-0.png"
+if [ "$(convert "$shots/diagram-0.png" -format '%k' info:)" -le 2 ]; then
+  echo "startup.sh: the first tab shows no diagram yet; slider step skipped"
+else
+  xdotool windowfocus --sync "$main"
+  xdotool key --window "$main" Tab
+  sleep 0.3
+  shot 3-focus
+  xdotool key --window "$main" End
+  sleep 0.5
+  shot 4-slider
+  convert "$shots/3-focus.png" -crop "$diagram" +repage "$shots/diagram-1.png"
+  convert "$shots/4-slider.png" -crop "$diagram" +repage "$shots/diagram-2.png"
+  difference=$(compare -metric AE "$shots/diagram-1.png" "$shots/diagram-2.png" null: 2>&1 || true)
+  [ "${difference%% *}" != 0 ] || fail "moving the slider changed no readout"
+fi
+
+# 4. A close request to the main window ends the program with status 0.
+close_request "$main"
+status=0
+for _ in $(seq 1 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "program still running after its window was closed"
+wait "$pid" || status=$?
+pid=
+[ "$status" = 0 ] || fail "exit status $status"
+echo "startup.sh: ok (main window after ${elapsed}s)"
