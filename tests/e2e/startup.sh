@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program under Xvfb, driven as a user would: the lime splash screen first, after about
 # five seconds the main window "Vorneta 1.9" with the splash gone, a slider moved with the
-# keyboard, and the window closed by a close request, after which the program ends with status 0.
+# keyboard, and the window closed by a close request, after which the program ends with status 0;
+# then a second start whose splash screen is closed at once, which ends it without the main window.
 # Usage: bash startup.sh <path-to-vorneta>. Screenshots stay in $VORNETA_E2E_SHOTS (or a
 # temporary folder, named on failure).
 set -euo pipefail
@@ -132,4 +133,20 @@ kill -0 "$pid" 2>/dev/null && fail "program still running after its window was c
 wait "$pid" || status=$?
 pid=
 [ "$status" = 0 ] || fail "exit status $status"
+
+# 5. Closing the splash screen before its timer ends the program without the main window.
+"$program" &
+pid=$!
+splash=$(wait_window '^Vorneta$' 10) || fail "no splash screen on the second start"
+close_request "$splash"
+for _ in $(seq 1 50); do
+  kill -0 "$pid" 2>/dev/null || break
+  [ -z "$(visible '^Vorneta 1\.9$')" ] || fail "main window shown after the splash was closed"
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "program still running after its splash screen was closed"
+status=0
+wait "$pid" || status=$?
+pid=
+[ "$status" = 0 ] || fail "exit status $status after closing the splash screen"
 echo "startup.sh: ok (main window after ${elapsed}s)"
