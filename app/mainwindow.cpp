@@ -86,7 +86,11 @@ TForm1::TForm1(HelpLayer &help, QWidget *parent)
     resize(kClient.width(), kClient.height() + menuBar()->sizeHint().height());
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The pages go before the exporter they hold on to.
+    delete takeCentralWidget();
+}
 
 void TForm1::buildMenu()
 {
