@@ -53,13 +53,16 @@ void capacitorPress(const CapacitorInputs &in, char sep, Surface &s, TextTable &
     for (auto &column : rows)
         column.resize(kTabulated + 1);
 
-    // 7. Voltage curve.
+    // 7. Voltage curve. The current and charge curves restart the running time and evaluate
+    // the same samples again, which gives the same values: they are kept from here.
+    std::array<Real, kSamples + 1> voltage;
     s.setPenColour(kBlue);
     s.moveTo(120, kOriginY);
     Real t = 0;
     for (int k = 1; k <= kSamples; ++k) {
         t = t + dt;
         const Real u = NapiecieKondensatora(t, R, C, U);
+        voltage[k] = u;
         s.lineTo(kOriginX + k, plotRow(kOriginY, u * sU));
         if (k <= kTabulated) {
             rows[0][k] = formatFixed(t.value(), 3, 3, sep);
@@ -75,10 +78,8 @@ void capacitorPress(const CapacitorInputs &in, char sep, Surface &s, TextTable &
     s.setPenColour(kRed);
     s.moveTo(120, 30);
     const Real sI = Real(330) / Imax;
-    t = 0;
     for (int k = 1; k <= kSamples; ++k) {
-        t = t + dt;
-        const Real u = NapiecieKondensatora(t, R, C, U);
+        const Real u = voltage[k];
         s.lineTo(kOriginX + k, plotRow(kOriginY, ((U - u) * sI) / R));
         if (k <= kTabulated) {
             rows[2][k] = formatFixed(((U - u) / R).value(), 3, 6, sep);
@@ -97,10 +98,8 @@ void capacitorPress(const CapacitorInputs &in, char sep, Surface &s, TextTable &
     s.setPenColour(kGreen);
     s.moveTo(120, kOriginY);
     const Real sQ = Real(330) / Qmax;
-    t = 0;
     for (int k = 1; k <= kSamples; ++k) {
-        t = t + dt;
-        const Real u = NapiecieKondensatora(t, R, C, U);
+        const Real u = voltage[k];
         s.lineTo(kOriginX + k, plotRow(kOriginY, u * C * (Real(kTwoThirds) * sQ)));
     }
 

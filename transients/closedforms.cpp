@@ -16,6 +16,21 @@ Real amplitudeDivisor(Real omega, Real tau)
     return sqrt(wt * wt + Real(1));
 }
 
+// Sine and cosine of one argument, as sin() and cos() give them.
+void sinCos(Real x, Real &s, Real &c)
+{
+    if (!(std::fabs(x.value()) < 9223372036854775808.0L)) {
+        s = sin(x);
+        c = cos(x);
+        return;
+    }
+    long double sv = 0;
+    long double cv = 0;
+    ::sincosl(x.value(), &sv, &cv);
+    s = Real(sv);
+    c = Real(cv);
+}
+
 }  // namespace
 
 Real NapiecieKondensatora(Real t, Real R, Real C, Real U)
@@ -44,6 +59,21 @@ Real NapiecieRezystoraRC(Real A, Real t, Real tau, Real Um, Real omega, Real phi
     const Real transient = -A * exp(-t / tau);
     const Real amplitude = Um * omega * tau / amplitudeDivisor(omega, tau);
     return transient + amplitude * cos(phaseAt(omega, t, phi, psi));
+}
+
+RcVoltages rcVoltagesAt(Real A, Real t, Real tau, Real U0, Real Um, Real omega, Real phi, Real psi)
+{
+    RcVoltages v;
+    v.uz = U0 + Um * sin(omega * t + phi);
+    const Real divisor = amplitudeDivisor(omega, tau);
+    const Real Ucm = Um / divisor;
+    const Real e = exp(-t / tau);
+    Real s;
+    Real c;
+    sinCos(phaseAt(omega, t, phi, psi), s, c);
+    v.uc = A * e + U0 + Ucm * s;
+    v.ur = -A * e + Um * omega * tau / divisor * c;
+    return v;
 }
 
 RcDerived deriveRc(Real T, Real R, Real C, Real Uc0, Real U0, Real Um, Real Tp, Real alpha)

@@ -20,6 +20,15 @@ Real NapiecieKondensatoraRC(Real A, Real t, Real tau, Real U0, Real Um, Real ome
 // Resistor voltage of the RC circuit: -A*e^(-t/tau) + (Um*w*tau/sqrt((w*tau)^2 + 1))*cos(w*t + phi - psi).
 Real NapiecieRezystoraRC(Real A, Real t, Real tau, Real Um, Real omega, Real phi, Real psi);
 
+// The three voltages of the RC circuit at one instant, exactly as the three functions above
+// give them, formed together: the exponential, the amplitude divisor and the sine and
+// cosine of the shared phase are evaluated once.
+struct RcVoltages
+{
+    Real uz, uc, ur;
+};
+RcVoltages rcVoltagesAt(Real A, Real t, Real tau, Real U0, Real Um, Real omega, Real phi, Real psi);
+
 // The values an RC press derives from its inputs, formed in the order of the fields:
 // w = 2*pi/Tp, phi = alpha*(pi/180), tau = R*C, psi = pi/2 - arctan(1/(w*tau)),
 // Ucm = Um/sqrt((w*tau)^2 + 1), A = (Uc0 - U0) - Ucm*sin(phi - psi), dt = T/420.

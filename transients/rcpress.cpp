@@ -48,11 +48,13 @@ void rcPress(const RcInputs &in, char sep, Surface &s, TextTable &grid, RcReadou
     Real t = 0;
     for (int k = 1; k <= kSamples; ++k) {
         t = t + d.dt;
+        // Uz, Uc and Ur as NapiecieZrodlaRC, NapiecieKondensatoraRC and NapiecieRezystoraRC give them.
+        const RcVoltages v = rcVoltagesAt(d.A, t, d.tau, U0, Um, d.omega, d.phi, d.psi);
         std::array<std::string, kRcTableColumns> sample;
         sample[0] = sampleText(t, sep);
-        sample[1] = sampleText(NapiecieZrodlaRC(U0, Um, d.omega, t, d.phi), sep);
-        sample[2] = sampleText(NapiecieKondensatoraRC(d.A, t, d.tau, U0, Um, d.omega, d.phi, d.psi), sep);
-        sample[3] = sampleText(NapiecieRezystoraRC(d.A, t, d.tau, Um, d.omega, d.phi, d.psi), sep);
+        sample[1] = sampleText(v.uz, sep);
+        sample[2] = sampleText(v.uc, sep);
+        sample[3] = sampleText(v.ur, sep);
         if (k <= kTabulated) {
             for (int column = 0; column < kRcTableColumns; ++column)
                 rows[column][k] = std::move(sample[column]);
@@ -66,14 +68,19 @@ void rcPress(const RcInputs &in, char sep, Surface &s, TextTable &grid, RcReadou
         }
     }
 
-    // 5. Full scale: the largest magnitude among the value texts of the table.
-    const auto magnitude = [&](int column, int row) {
-        return std::fabs(parseQuantity(grid.cell(column, row), sep));
-    };
-    Quantity S = magnitude(1, 1);
+    // 5. Full scale: the largest magnitude among the value texts of the table. The values
+    // read back here are kept for the drawing, which reads the same texts.
+    std::array<std::vector<Quantity>, kRcTableColumns> values;
+    for (int column = 1; column < grid.columnCount(); ++column) {
+        values[column].resize(kSamples + 1);
+        for (int row = 1; row < grid.rowCount(); ++row)
+            values[column][row] = parseQuantity(grid.cell(column, row), sep);
+        values[column][kSamples] = parseQuantity(held[column], sep);
+    }
+    Quantity S = std::fabs(values[1][1]);
     for (int column = 1; column < grid.columnCount(); ++column) {
         for (int row = 1; row < grid.rowCount(); ++row) {
-            const Quantity m = magnitude(column, row);
+            const Quantity m = std::fabs(values[column][row]);
             if (m > S)
                 S = m;
         }
@@ -89,9 +96,7 @@ void rcPress(const RcInputs &in, char sep, Surface &s, TextTable &grid, RcReadou
     for (int column = 1; column <= 3; ++column) {
         s.setPenColour(pens[column - 1]);
         const auto y = [&](int k) {
-            const std::string &text = k <= kTabulated ? grid.cell(column, k) : held[column];
-            const Real v = parseQuantity(text, sep);
-            return plotRow(kOriginY, v * (Real(165) / Real(S)));
+            return plotRow(kOriginY, Real(values[column][k]) * (Real(165) / Real(S)));
         };
         s.moveTo(40, y(1));
         for (int k = 2; k <= kSamples; ++k)

@@ -115,23 +115,41 @@ void Surface::lineTo(Pixel x1, Pixel y1)
     }
 
     // Walk the visible run with the rule's remainder carried from step to step.
-    const UWide p = UWide(lo) * m;
-    UWide q = p / n;
-    UWide r = p % n;
     const std::uint32_t colour = opaque(pen_);
-    for (Wide i = lo; i <= hi; ++i) {
-        const Wide offset = Wide(q + (2 * r >= n ? 1 : 0));
-        const Wide a = a0 + sa * i;
-        const Wide b = b0 + sb * offset;
-        const int x = static_cast<int>(xMajor ? a : b);
-        const int y = static_cast<int>(xMajor ? b : a);
-        bits_[index(x, y)] = colour;
-        r += m;
-        if (r >= n) {
-            r -= n;
-            ++q;
+    const int first = static_cast<int>(a0 + sa * lo);  // the visible run's major coordinates
+    const int count = static_cast<int>(hi - lo) + 1;
+    if (m == 0) {
+        // Horizontal or vertical: one row or column run.
+        const int b = static_cast<int>(b0);
+        const int start = sa > 0 ? first : first - count + 1;
+        if (xMajor) {
+            std::fill_n(bits_.begin() + static_cast<std::ptrdiff_t>(index(start, b)), count, colour);
+        } else {
+            for (int a = start; a < start + count; ++a)
+                bits_[index(b, a)] = colour;
         }
+        return;
     }
+    const UWide p = UWide(lo) * m;
+    const Wide offset0 = Wide(p / n);
+    // The remainder stays below n, so r + m < 2^65: keep it in 128 bits only for huge lines.
+    const auto walk = [&](auto r, auto mm, auto nn) {
+        Wide offset = offset0;
+        for (int step = 0; step < count; ++step) {
+            const int a = first + sa * step;
+            const int b = static_cast<int>(b0 + sb * (offset + (2 * r >= nn ? 1 : 0)));
+            bits_[xMajor ? index(a, b) : index(b, a)] = colour;
+            r += mm;
+            if (r >= nn) {
+                r -= nn;
+                ++offset;
+            }
+        }
+    };
+    if (n < (UWide(1) << 62))
+        walk(std::uint64_t(p % n), std::uint64_t(m), std::uint64_t(n));
+    else
+        walk(UWide(p % n), UWide(m), UWide(n));
 }
 
 }  // namespace vorneta

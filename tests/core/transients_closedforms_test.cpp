@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <functional>
+#include <random>
 
 using namespace vorneta;
 
@@ -97,6 +98,30 @@ TEST(ClosedForms, RcResponseSolvesItsEquation)
         EXPECT_NEAR(NapiecieKondensatoraRC(d.A, 0, d.tau, c.U0, Um, d.omega, d.phi, d.psi).value(), c.Uc0,
                     1e-15L * scale);
         EXPECT_EQ(d.dt.value(), c.until / 420);
+    }
+}
+
+TEST(ClosedForms, VoltagesTogetherEqualTheSeparateFunctionsExactly)
+{
+    std::mt19937_64 random(7);
+    const auto any = [&](int lowExponent, int highExponent) {
+        const Quantity mantissa = Quantity(random() >> 11) / Quantity(1ULL << 53);
+        const int exponent = lowExponent + int(random() % unsigned(highExponent - lowExponent + 1));
+        return std::ldexp(mantissa, exponent) * (random() % 4 ? 1 : -1);
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const Real A = any(-10, 10), t = any(-20, 12), tau = any(-12, 4), U0 = any(-5, 10), Um = any(-5, 10);
+        const Real omega = any(-5, 20), phi = any(-3, 3), psi = any(-3, 2);
+        RcVoltages v;
+        try {
+            v = rcVoltagesAt(A, t, tau, U0, Um, omega, phi, psi);
+        } catch (const Failure &) {
+            EXPECT_ANY_THROW(NapiecieKondensatoraRC(A, t, tau, U0, Um, omega, phi, psi));
+            continue;
+        }
+        ASSERT_EQ(v.uz, NapiecieZrodlaRC(U0, Um, omega, t, phi));
+        ASSERT_EQ(v.uc, NapiecieKondensatoraRC(A, t, tau, U0, Um, omega, phi, psi));
+        ASSERT_EQ(v.ur, NapiecieRezystoraRC(A, t, tau, Um, omega, phi, psi));
     }
 }
 
