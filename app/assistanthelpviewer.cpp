@@ -1,10 +1,14 @@
 #include "app/assistanthelpviewer.h"
 
+#include <QAtomicInteger>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace vorneta {
 
@@ -16,6 +20,8 @@ constexpr auto kHelpRoot = "qthelp://vorneta.pomoc/doc/";
 // How long the viewer gets to end on a terminate request before it is killed.
 constexpr int kTerminateWaitMs = 3000;
 
+const QString kShowContents = QStringLiteral("show contents;expandToc -1");
+
 // A remote-control argument must not end the command early or start another one.
 QString sanitizedArgument(const QString &text)
 {
@@ -24,6 +30,40 @@ QString sanitizedArgument(const QString &text)
     result.replace(QLatin1Char('\n'), QLatin1Char(' '));
     result.replace(QLatin1Char('\r'), QLatin1Char(' '));
     return result.trimmed();
+}
+
+// The results of one query on the SQLite file at path, opened read-only; nothing when the file
+// cannot be read as such.
+QList<QStringList> querySqlite(const QString &path, const QString &sql, const QString &argument)
+{
+    static QAtomicInteger<int> serial;
+    QList<QStringList> rows;
+    if (!QFileInfo(path).isFile() || !QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
+        return rows;
+    const QString connection = QStringLiteral("vorneta-help-%1").arg(serial.fetchAndAddRelaxed(1));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery query(db);
+            query.prepare(sql);
+            if (!argument.isNull())
+                query.addBindValue(argument);
+            if (query.exec()) {
+                const int columns = query.record().count();
+                while (query.next()) {
+                    QStringList row;
+                    for (int i = 0; i < columns; ++i)
+                        row << query.value(i).toString();
+                    rows << row;
+                }
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return rows;
 }
 
 }  // namespace
@@ -45,6 +85,8 @@ QString AssistantHelpViewer::defaultProgram()
 
 QString AssistantHelpViewer::findCollection()
 {
+    if (!QCoreApplication::instance())
+        return {};
     const QDir appDir(QCoreApplication::applicationDirPath());
     const QString candidates[] = {
         appDir.filePath(QStringLiteral("../share/vorneta/help/vorneta.qhc")),
@@ -63,15 +105,41 @@ QString AssistantHelpViewer::startPage()
     return QLatin1String(kHelpRoot) + QStringLiteral("index.html");
 }
 
+QString AssistantHelpViewer::pageForKeyword(const QString &collection, const QString &keyword)
+{
+    // A collection registers its help files by path, relative to itself; each help file holds
+    // the index (keyword, file, anchor) of its pages.
+    const QDir collectionDir = QFileInfo(collection).absoluteDir();
+    QStringList pages;
+    const auto helpFiles = querySqlite(collection, QStringLiteral("SELECT FilePath FROM NamespaceTable"), {});
+    for (const QStringList &helpFile : helpFiles) {
+        const auto found = querySqlite(
+            collectionDir.absoluteFilePath(helpFile.value(0)),
+            QStringLiteral("SELECT n.Name, fo.Name, f.Name, i.Anchor FROM IndexTable i "
+                           "JOIN FileNameTable f ON f.FileId = i.FileId "
+                           "JOIN FolderTable fo ON fo.Id = f.FolderId "
+                           "JOIN NamespaceTable n ON n.Id = fo.NamespaceId WHERE i.Name = ?"),
+            keyword);
+        for (const QStringList &row : found) {
+            QString page = QStringLiteral("qthelp://%1/%2/%3").arg(row.value(0), row.value(1), row.value(2));
+            if (!row.value(3).isEmpty())
+                page += QLatin1Char('#') + row.value(3);
+            if (!pages.contains(page))
+                pages << page;
+        }
+    }
+    return pages.size() == 1 ? pages.first() : QString();
+}
+
 bool AssistantHelpViewer::isRunning() const
 {
     return process_ && process_->state() != QProcess::NotRunning;
 }
 
-bool AssistantHelpViewer::ensureRunning()
+bool AssistantHelpViewer::startIfNeeded(const QStringList &startArguments)
 {
     if (isRunning())
-        return true;
+        return false;
     process_.reset();
 
     const QFileInfo program(program_);
@@ -83,8 +151,9 @@ bool AssistantHelpViewer::ensureRunning()
 
     auto process = std::make_unique<QProcess>();
     process->setProgram(program.absoluteFilePath());
-    process->setArguments({QStringLiteral("-collectionFile"), collection.absoluteFilePath(),
-                           QStringLiteral("-enableRemoteControl")});
+    process->setArguments(QStringList{QStringLiteral("-collectionFile"), collection.absoluteFilePath(),
+                                      QStringLiteral("-enableRemoteControl")}
+                          + startArguments);
     // Whatever the viewer says is its own business.
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
@@ -97,7 +166,7 @@ bool AssistantHelpViewer::ensureRunning()
 
 void AssistantHelpViewer::send(const QString &command)
 {
-    if (!ensureRunning())
+    if (!isRunning())
         return;
     // Assistant reads one line at a time and runs the commands in it separated by ';'.
     process_->write((command + QStringLiteral(";\n")).toLocal8Bit());
@@ -105,7 +174,8 @@ void AssistantHelpViewer::send(const QString &command)
 
 void AssistantHelpViewer::showContents()
 {
-    send(QStringLiteral("show contents"));
+    startIfNeeded();
+    send(kShowContents);
 }
 
 void AssistantHelpViewer::showKeyword(const QString &keyword)
@@ -115,6 +185,14 @@ void AssistantHelpViewer::showKeyword(const QString &keyword)
         showContents();
         return;
     }
+    if (!isRunning()) {
+        const QString page = pageForKeyword(collection_, argument);
+        if (!page.isEmpty()) {
+            startIfNeeded({QStringLiteral("-showUrl"), page});
+            return;
+        }
+        startIfNeeded();
+    }
     send(QStringLiteral("activateKeyword ") + argument);
 }
 
@@ -122,6 +200,8 @@ void AssistantHelpViewer::showContext(int)
 {
     // The help file has one context topic: the start page, context 0. Any other number finds
     // nothing better than it.
+    if (startIfNeeded({QStringLiteral("-showUrl"), startPage()}))
+        return;
     send(QStringLiteral("setSource ") + startPage());
 }
 

@@ -272,6 +272,30 @@ TEST_F(HelpCollection, EveryRequiredKeywordResolvesToAPageWithContent)
     QSqlDatabase::removeDatabase(QStringLiteral("qch"));
 }
 
+TEST_F(HelpCollection, TheViewerFindsThePageOfEachKeywordInTheCollection)
+{
+    for (const QString &dir : {kBuildDir, kBuildDir + QStringLiteral("/install")}) {
+        const QString collection = dir + QStringLiteral("/vorneta.qhc");
+        EXPECT_EQ(vorneta::AssistantHelpViewer::pageForKeyword(collection, QStringLiteral("1")),
+                  vorneta::AssistantHelpViewer::startPage());
+        EXPECT_EQ(vorneta::AssistantHelpViewer::pageForKeyword(collection, QStringLiteral("gdgdgdg")),
+                  QStringLiteral("qthelp://vorneta.pomoc/doc/prawo-ohma.html#regulacja-pradu"));
+        for (const auto &[name, page] : kRequiredKeywords) {
+            const QUrl url(vorneta::AssistantHelpViewer::pageForKeyword(collection, name));
+            EXPECT_EQ(url.path(), QStringLiteral("/doc/") + page) << name.toStdString();
+        }
+        EXPECT_EQ(vorneta::AssistantHelpViewer::pageForKeyword(collection, QStringLiteral("nieznane")), QString());
+    }
+    EXPECT_EQ(vorneta::AssistantHelpViewer::pageForKeyword(kBuildDir + QStringLiteral("/brak.qhc"),
+                                                           QStringLiteral("1")),
+              QString());
+    EXPECT_FALSE(QFileInfo::exists(kBuildDir + QStringLiteral("/brak.qhc")));
+    // Not a collection at all.
+    EXPECT_EQ(vorneta::AssistantHelpViewer::pageForKeyword(kSourceDir + QStringLiteral("/index.html"),
+                                                           QStringLiteral("1")),
+              QString());
+}
+
 TEST_F(HelpCollection, BothCollectionsRegisterTheHelpFileWithTheirOwnCacheFolders)
 {
     QString caches[2];

@@ -89,7 +89,7 @@ TEST_F(AssistantViewer, StartsOnTheFirstRequestAndPassesEachRequestAsACommand)
                                     + QStringLiteral(" -enableRemoteControl")});
     EXPECT_EQ(commands(), (QStringList{
                               QStringLiteral("activateKeyword gdgdgdg;"),
-                              QStringLiteral("show contents;"),
+                              QStringLiteral("show contents;expandToc -1;"),
                               QStringLiteral("setSource qthelp://vorneta.pomoc/doc/index.html;"),
                               QStringLiteral("activateKeyword 1;"),
                           }));
@@ -102,7 +102,7 @@ TEST_F(AssistantViewer, AKeywordCannotEndItsCommandOrStartAnother)
     viewer.showKeyword(QStringLiteral(" ; "));
     ASSERT_TRUE(waitFor([&] { return commands().size() == 2; }));
     EXPECT_EQ(commands(), (QStringList{QStringLiteral("activateKeyword moc show index czynna;"),
-                                       QStringLiteral("show contents;")}));
+                                       QStringLiteral("show contents;expandToc -1;")}));
 }
 
 TEST_F(AssistantViewer, QuitEndsTheViewerAndALaterRequestStartsItAgain)
@@ -117,11 +117,16 @@ TEST_F(AssistantViewer, QuitEndsTheViewerAndALaterRequestStartsItAgain)
     EXPECT_FALSE(viewer.isRunning());
     EXPECT_EQ(starts().size(), 1);
 
+    // A request that starts the viewer names its page on the command line.
+    viewer.showContext(0);
+    ASSERT_TRUE(waitFor([&] { return starts().size() == 2; }));
+    EXPECT_TRUE(viewer.isRunning());
+    EXPECT_EQ(starts().last(), QStringLiteral("-collectionFile ") + collection_
+                                   + QStringLiteral(" -enableRemoteControl -showUrl qthelp://vorneta.pomoc/doc/index.html"));
     viewer.showContext(0);
     ASSERT_TRUE(waitFor([&] { return commands().size() == 2; }));
-    EXPECT_TRUE(viewer.isRunning());
-    EXPECT_EQ(starts().size(), 2);
     EXPECT_EQ(commands().last(), QStringLiteral("setSource qthelp://vorneta.pomoc/doc/index.html;"));
+    EXPECT_EQ(starts().size(), 2);
 }
 
 TEST_F(AssistantViewer, AViewerThatEndedByItselfIsStartedAgainByTheNextRequest)
@@ -129,7 +134,7 @@ TEST_F(AssistantViewer, AViewerThatEndedByItselfIsStartedAgainByTheNextRequest)
     AssistantHelpViewer viewer(program(QStringLiteral("dying")), collection_);
     viewer.showContents();
     ASSERT_TRUE(waitFor([&] { return !viewer.isRunning(); }));
-    EXPECT_EQ(commands(), QStringList{QStringLiteral("show contents;")});
+    EXPECT_EQ(commands(), QStringList{QStringLiteral("show contents;expandToc -1;")});
 
     viewer.showKeyword(QStringLiteral("oczko"));
     ASSERT_TRUE(waitFor([&] { return commands().size() == 2; }));
@@ -176,6 +181,39 @@ TEST_F(AssistantViewer, AMissingViewerOrCollectionChangesNothingAndShowsNothing)
     }
 }
 
+// The help collection the build made, beside the tests' folder; empty when it is missing.
+QString builtCollection()
+{
+    const QFileInfo collection(QCoreApplication::applicationDirPath() + QStringLiteral("/../help/vorneta.qhc"));
+    return collection.isFile() ? collection.canonicalFilePath() : QString();
+}
+
+TEST_F(AssistantViewer, AKeywordThatStartsTheViewerOpensItsPageFromTheCommandLine)
+{
+    const QString collection = builtCollection();
+    if (collection.isEmpty())
+        GTEST_SKIP() << "the built help collection is missing";
+    const QString started = QStringLiteral("-collectionFile ") + collection
+                            + QStringLiteral(" -enableRemoteControl");
+    AssistantHelpViewer viewer(program(), collection);
+
+    viewer.showKeyword(QStringLiteral("gdgdgdg"));
+    ASSERT_TRUE(waitFor([&] { return starts().size() == 1; }));
+    EXPECT_EQ(starts().last(),
+              started + QStringLiteral(" -showUrl qthelp://vorneta.pomoc/doc/prawo-ohma.html#regulacja-pradu"));
+    viewer.showKeyword(QStringLiteral("1"));  // running: by remote control
+    ASSERT_TRUE(waitFor([&] { return commands().size() == 1; }));
+    EXPECT_EQ(commands().last(), QStringLiteral("activateKeyword 1;"));
+
+    // A word the index does not know is left to Assistant's index.
+    viewer.quit();
+    viewer.showKeyword(QStringLiteral("nieznane słowo"));
+    ASSERT_TRUE(waitFor([&] { return commands().size() == 2; }));
+    EXPECT_EQ(starts().last(), started);
+    EXPECT_EQ(commands().last(), QStringLiteral("activateKeyword nieznane słowo;"));
+    EXPECT_EQ(starts().size(), 2);
+}
+
 TEST(AssistantViewerLookup, TheViewerIsQtsAssistantAndTheCollectionIsLookedUpBesideTheProgram)
 {
     EXPECT_TRUE(AssistantHelpViewer::defaultProgram().endsWith(QLatin1String("/assistant")));
@@ -191,9 +229,8 @@ TEST(AssistantViewerLookup, TheViewerIsQtsAssistantAndTheCollectionIsLookedUpBes
 TEST(RealAssistant, StartsTakesTheRequestsStaysUpAndEndsOnQuit)
 {
     const QString program = AssistantHelpViewer::defaultProgram();
-    const QString collection =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../help/vorneta.qhc");
-    if (!QFileInfo(program).isExecutable() || !QFileInfo::exists(collection))
+    const QString collection = builtCollection();
+    if (!QFileInfo(program).isExecutable() || collection.isEmpty())
         GTEST_SKIP() << "Qt Assistant or the built help collection is missing";
 
     // Assistant keeps its per-user copy of the collection under the data folder.
@@ -205,7 +242,7 @@ TEST(RealAssistant, StartsTakesTheRequestsStaysUpAndEndsOnQuit)
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
 
     {
-        AssistantHelpViewer viewer(program, QFileInfo(collection).canonicalFilePath());
+        AssistantHelpViewer viewer(program, collection);
         viewer.showKeyword(QStringLiteral("gdgdgdg"));
         ASSERT_TRUE(viewer.isRunning());
         QTest::qWait(3000);
