@@ -49,7 +49,7 @@ void Diagram::dot(int x, int y)
 
 void Diagram::meterBox(int left, int top, int right, int bottom, const QString &unit)
 {
-    longMeterBox(left, top, right, bottom, {{unit, right - 7}});
+    longMeterBox(left, top, right, bottom, {{unit, right - 6}});
 }
 
 void Diagram::longMeterBox(int left, int top, int right, int bottom,
@@ -141,6 +141,12 @@ void Diagram::caption(int left, int inkTop, const QString &text, QColor colour)
     painter_.setPen(QPen(Qt::black, 0));
 }
 
+void Diagram::captionEndingAt(int inkRight, int inkTop, const QString &text)
+{
+    const QRect ink = QFontMetrics(painter_.font()).tightBoundingRect(text);
+    caption(inkRight - ink.right(), inkTop, text);
+}
+
 void Diagram::captionLines(int left, int inkTop, std::initializer_list<QString> lines)
 {
     for (const QString &line : lines) {
@@ -165,7 +171,7 @@ QImage ohmDiagram()
     d.captionLines(260, 292, {QStringLiteral("źródło"), QStringLiteral("prądowe")});
     d.meterBox(166, 136, 232, 158, QStringLiteral("A"));
     d.resistorAcross(342, 356, 147);
-    d.caption(331, 158, QStringLiteral("R ="));
+    d.captionEndingAt(346, 158, QStringLiteral("R ="));
     d.wire({{298, 147}, {298, 93}, {318, 93}});
     d.wire({{400, 147}, {400, 93}, {384, 93}});
     d.meterBox(318, 83, 384, 104, QStringLiteral("V"));
@@ -228,7 +234,7 @@ QImage kirchhoffVoltageDiagram()
     d.dot(102, 229);
 
     d.resistorAcross(233, 247, 73);
-    d.caption(226, 58, QStringLiteral("R1 ="));
+    d.captionEndingAt(244, 58, QStringLiteral("R1 ="));
     d.caption(268, 58, QStringLiteral("Ω"));
     d.wire({{186, 73}, {186, 121}, {207, 121}});
     d.wire({{300, 73}, {300, 121}, {273, 121}});
@@ -245,7 +251,7 @@ QImage kirchhoffVoltageDiagram()
     d.dot(390, 187);
 
     d.resistorDown(390, 242, 256);
-    d.caption(334, 246, QStringLiteral("R2 ="));
+    d.captionEndingAt(352, 246, QStringLiteral("R2 ="));
     d.caption(376, 246, QStringLiteral("Ω"));
     d.wire({{390, 217}, {468, 217}, {468, 241}});
     d.wire({{390, 283}, {468, 283}, {468, 262}});
@@ -254,7 +260,7 @@ QImage kirchhoffVoltageDiagram()
     d.dot(390, 283);
 
     d.resistorAcross(233, 247, 325);
-    d.caption(225, 311, QStringLiteral("R3 ="));
+    d.captionEndingAt(243, 311, QStringLiteral("R3 ="));
     d.caption(266, 311, QStringLiteral("Ω"));
     d.wire({{192, 325}, {192, 265}, {214, 265}});
     d.wire({{300, 325}, {300, 265}, {280, 265}});
@@ -279,14 +285,18 @@ QImage powerDiagram()
 
     d.longMeterBox(80, 121, 146, 142, {{QStringLiteral("°"), 139}});
     d.caption(86, 128, QStringLiteral("α ="), Qt::black);
-    d.longMeterBox(174, 121, 339, 145, {{QStringLiteral("VA"), 229},
-                                        {QStringLiteral("VAr"), 287},
-                                        {QStringLiteral("W"), 332}});
-    d.meterBox(355, 121, 421, 142, QStringLiteral("A"));
+    // The power meter reaches a little further right than its thirds would need, and the
+    // ammeter stands a little further right too: the active power of a few milliwatts at
+    // an angle above 90 degrees ("-0,000174") is the widest reading and must stay inside.
+    // Each unit ends just before the next field's reading.
+    d.longMeterBox(174, 121, 351, 145, {{QStringLiteral("VA"), 239},
+                                        {QStringLiteral("VAr"), 294},
+                                        {QStringLiteral("W"), 346}});
+    d.meterBox(359, 121, 425, 142, QStringLiteral("A"));
     d.meterBox(126, 192, 191, 214, QStringLiteral("V"));
 
     d.resistorDown(457, 193, 207);
-    d.caption(465, 195, QStringLiteral("Z="));
+    d.captionEndingAt(479, 195, QStringLiteral("Z="));
     d.caption(503, 195, QStringLiteral("Ω"));
 
     d.dot(158, 131);

@@ -39,6 +39,8 @@ public:
     void voltageSource(int x, int y, Arrow arrow);
     // Text whose capital letters start on row inkTop, blue unless told otherwise.
     void caption(int left, int inkTop, const QString &text, QColor colour = Qt::blue);
+    // Text whose ink ends on column inkRight (a caption that a reading follows).
+    void captionEndingAt(int inkRight, int inkTop, const QString &text);
     // Lines of text under each other.
     void captionLines(int left, int inkTop, std::initializer_list<QString> lines);
 

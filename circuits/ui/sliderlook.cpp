@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QFrame>
 #include <QImage>
+#include <QPainter>
 #include <QPalette>
+#include <QRegularExpression>
 #include <QPixmap>
 #include <QSlider>
 
@@ -26,6 +28,36 @@ void setTextColour(QWidget *widget, QColor colour)
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
 }
+
+// Explanatory text. Its long runs of spaces stand for line breaks: each starts a new line,
+// whatever the font's widths, so a formula always stands on a line of its own. Within a
+// line the text wraps at spaces as usual; the label's text stays exactly as typed.
+class ExplanationLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        static const QRegularExpression lineBreak(QStringLiteral(" {4,}"));
+        QPainter painter(this);
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::WindowText));
+        constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        int top = 0;
+        for (const QString &line : text().split(lineBreak)) {
+            if (line.isEmpty())
+                continue;
+            const QRect area(0, top, width(), height() - top);
+            QRect used;
+            painter.drawText(area, flags, line, &used);
+            top += used.height();
+            if (top >= height())
+                break;
+        }
+    }
+};
 
 }  // namespace
 
@@ -70,7 +102,7 @@ QLabel *makeCaption(QWidget *parent, const char *name, int left, int top, const 
 QLabel *makeExplanation(QWidget *parent, const char *name, const QRect &geometry,
                         const QString &text)
 {
-    auto *label = new QLabel(parent);
+    auto *label = new ExplanationLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setFont(tabFont(kSmallFont));
