@@ -37,17 +37,19 @@ set(CPACK_PACKAGE_VENDOR "Zespół Vorneta")
 set(CPACK_PACKAGE_CONTACT "Zespół Vorneta <vorneta@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching program on the basics of electrical circuits")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-  "Vorneta shows, in Polish, Ohm's law, Kirchhoff's current and voltage laws and power in an\n"
-  "AC circuit on circuit diagrams whose meters follow sliders, and the charging of a capacitor\n"
-  "and an RC circuit with a DC and a sinusoidal source as curves and tables that can be saved\n"
-  "as CSV files. Its help opens in Qt Assistant.")
+  "Vorneta shows, in Polish, Ohm's law, Kirchhoff's current and voltage laws\n"
+  "and power in an AC circuit on circuit diagrams whose meters follow sliders,\n"
+  "and the charging of a capacitor and an RC circuit with a DC and a sinusoidal\n"
+  "source as curves and tables that can be saved as CSV files. Its help opens\n"
+  "in Qt Assistant.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# What the program needs at run time: the C++ run time and Qt, Qt's X11 platform plugin, Qt's
-# Polish texts, Qt Assistant with the SQLite driver its help collections need, and the fonts.
+# What the program needs at run time: the C++ run time and Qt (its SQL module reads the help
+# file's index), Qt's X11 platform plugin, Qt's Polish texts, Qt Assistant with the SQLite driver
+# that help collections need, and the fonts.
 string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
   "libc6"
   "libstdc++6"
@@ -55,6 +57,7 @@ string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6core6 (>= 6.4)"
   "libqt6gui6 (>= 6.4)"
   "libqt6widgets6 (>= 6.4)"
+  "libqt6sql6 (>= 6.4)"
   "qt6-qpa-plugins"
   "qt6-translations-l10n"
   "assistant-qt6"
