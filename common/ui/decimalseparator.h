@@ -1,13 +1,31 @@
 #pragma once
 
+#include <QObject>
+
 namespace vorneta {
 
 // The decimal separator of the user's numeric settings, as the number text uses it:
-// the locale's decimal point, "." when it cannot be read or is not one ASCII character.
-// Read at start-up and again whenever the application sees a locale change.
+// the decimal point of the process's numeric locale (LC_ALL, else LC_NUMERIC, else LANG),
+// "." when it cannot be read or is not one plain ASCII character that a number could
+// hold as its separator. Read at start-up and again whenever the application sees a
+// locale change.
 char decimalSeparator();
 
 // Reads the separator again now (called on a locale change).
 void refreshDecimalSeparator();
+
+// Reads the separator again whenever a locale change goes through the object it filters.
+// The main window installs one on the application object (qApp->installEventFilter), so
+// that every LocaleChange the application receives refreshes the separator.
+class DecimalSeparatorWatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
 
 }  // namespace vorneta
