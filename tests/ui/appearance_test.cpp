@@ -111,6 +111,9 @@ TEST(ProgramFont, BitmapStrikesAtTheThreeCharacterHeights)
 
 TEST(ProgramFont, DataThatIsNoBitmapFontIsRefused)
 {
+    const QString family = programFontFamily();
+    EXPECT_TRUE(loadBitmapSansSerif(QStringLiteral("/nonexistent/ms_sans_serif.ttf")).isEmpty());
+    EXPECT_EQ(programFontFamily(), family) << "a failed load keeps the font in use";
     EXPECT_TRUE(strikeVariants(QByteArray()).isEmpty());
     EXPECT_TRUE(strikeVariants(QByteArray(100, 'x')).isEmpty());
     QFile liberation(QStringLiteral("/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"));
