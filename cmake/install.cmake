@@ -18,7 +18,7 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/app/pictures.h)
     set(icon_dir ${CMAKE_BINARY_DIR}/icons/hicolor/${size}x${size}/apps)
     add_custom_command(OUTPUT ${icon_dir}/vorneta.png
       COMMAND ${CMAKE_COMMAND} -E make_directory ${icon_dir}
-      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
               $<TARGET_FILE:vorneta_makeicons> ${size} ${icon_dir}/vorneta.png
       DEPENDS vorneta_makeicons
       COMMENT "Drawing the program icon at ${size} pixels"

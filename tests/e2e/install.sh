@@ -43,6 +43,7 @@ check_tree() {
   done
   entry=$prefix/share/applications/vorneta.desktop
   [ -f "$entry" ] || fail "no desktop entry"
+  desktop-file-validate "$entry" >/dev/null || fail "the desktop entry is not valid: $(desktop-file-validate "$entry")"
   grep -qx 'Type=Application' "$entry" || fail "the desktop entry is no application"
   grep -qx 'Name=Vorneta' "$entry" || fail "the desktop entry has no name"
   grep -q '^Comment=.*obwodów' "$entry" || fail "the desktop entry has no Polish comment"
