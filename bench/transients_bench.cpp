@@ -77,3 +77,78 @@ static void BM_LineAcrossTheRange(benchmark::State &state)
     }
 }
 BENCHMARK(BM_LineAcrossTheRange);
+
+// ---------------------------------------------------------------------------------------
+// The same presses through the tabs: the press, the readout labels, one notification to
+// the grid, and (second pair) the plot and the grid painted again as the screen would.
+
+#include "export/ui/tableexporter.h"
+#include "transients/ui/capacitortab.h"
+#include "transients/ui/rctab.h"
+#include "transients/ui/resultgrid.h"
+#include "transients/ui/surfaceview.h"
+
+#include <QLineEdit>
+#include <QPixmap>
+
+namespace {
+
+void fillCapacitorInputs(CapacitorTab &tab)
+{
+    tab.Czas->setText(QStringLiteral("1"));
+    tab.Napiecie->setText(QStringLiteral("10"));
+    tab.Rezystancja->setText(QStringLiteral("1000"));
+    tab.pojemnosc->setText(QStringLiteral("1E-4"));
+}
+
+void fillRcInputs(RcTab &tab)
+{
+    // texts without a separator, so they read the same under any locale
+    const char *texts[] = {"2E-1", "100", "1E-3", "-2", "3", "5", "10", "30"};
+    QLineEdit *edits[] = {tab.CzasRC,        tab.RezystancjaRC,   tab.PojemnoscRC, tab.Nap_PoczRC,
+                          tab.Sklad_StalaRC, tab.Sklad_ZmiennaRC, tab.OkresRC,     tab.KatRC};
+    for (int i = 0; i < 8; ++i)
+        edits[i]->setText(QString::fromLatin1(texts[i]));
+}
+
+}  // namespace
+
+static void BM_CapacitorTabPress(benchmark::State &state)
+{
+    TableExporter exporter;
+    CapacitorTab tab(exporter);
+    tab.resize(777, 509);
+    tab.drawActivationFrame();
+    tab.writeHeadings();
+    fillCapacitorInputs(tab);
+    QPixmap screen(777, 509);
+    const bool paint = state.range(0) != 0;
+    for (auto _ : state) {
+        tab.Button1Click();
+        if (paint) {
+            tab.Image5->render(&screen, tab.Image5->pos());
+            tab.StringGrid1->render(&screen, tab.StringGrid1->pos());
+        }
+    }
+}
+BENCHMARK(BM_CapacitorTabPress)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+static void BM_RcTabPress(benchmark::State &state)
+{
+    TableExporter exporter;
+    RcTab tab(exporter);
+    tab.resize(777, 509);
+    tab.writeHeadings();
+    tab.drawActivationFrame();
+    fillRcInputs(tab);
+    QPixmap screen(777, 509);
+    const bool paint = state.range(0) != 0;
+    for (auto _ : state) {
+        tab.Button3Click();
+        if (paint) {
+            tab.Image7->render(&screen, tab.Image7->pos());
+            tab.StringGrid2->render(&screen, tab.StringGrid2->pos());
+        }
+    }
+}
+BENCHMARK(BM_RcTabPress)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
