@@ -72,10 +72,9 @@ void rcPress(const RcInputs &in, char sep, Surface &s, TextTable &grid, RcReadou
     // read back here are kept for the drawing, which reads the same texts.
     std::array<std::vector<Quantity>, kRcTableColumns> values;
     for (int column = 1; column < grid.columnCount(); ++column) {
-        values[column].resize(kSamples + 1);
+        values[column].resize(kTabulated + 1);
         for (int row = 1; row < grid.rowCount(); ++row)
             values[column][row] = parseQuantity(grid.cell(column, row), sep);
-        values[column][kSamples] = parseQuantity(held[column], sep);
     }
     Quantity S = std::fabs(values[1][1]);
     for (int column = 1; column < grid.columnCount(); ++column) {
@@ -95,8 +94,11 @@ void rcPress(const RcInputs &in, char sep, Surface &s, TextTable &grid, RcReadou
     const std::array<Colour, 3> pens = {kBlue, kRed, kGreen};
     for (int column = 1; column <= 3; ++column) {
         s.setPenColour(pens[column - 1]);
+        // Sample 420's text is read back only when its point is drawn: a text rounded beyond
+        // the extended range (from about 1.19E4932 up) fails there, after the curve's other lines.
         const auto y = [&](int k) {
-            return plotRow(kOriginY, Real(values[column][k]) * (Real(165) / Real(S)));
+            const Quantity v = k <= kTabulated ? values[column][k] : parseQuantity(held[column], sep);
+            return plotRow(kOriginY, Real(v) * (Real(165) / Real(S)));
         };
         s.moveTo(40, y(1));
         for (int k = 2; k <= kSamples; ++k)

@@ -597,6 +597,19 @@ TEST_F(RcPress, AllZeroValuesFailAfterTheTableIsWritten)
     EXPECT_FALSE(hasColour(image7, kBlue));
 }
 
+TEST_F(RcPress, TextRoundedBeyondTheExtendedRangeCannotBeReadBack)
+{
+    // U0 = 1.1895E4932 is a number, but its text with three digits, 1.19E4932, is not:
+    // the full-scale search fails on reading row 1 back, after the table is written.
+    press(kMixedSource);
+    const RcReadouts readoutsBefore = readouts;
+    EXPECT_EQ(failingPress({"1", "1", "1", "0", "1,1895E4932", "0", "1", "0"}),
+              "'1,19E4932' is not a valid floating point value");
+    EXPECT_EQ(grid2.cell(1, 419), "1,19E4932");
+    EXPECT_EQ(readouts, readoutsBefore);
+    EXPECT_EQ(painted(image7), linesOn(image7, kRcFrame));
+}
+
 TEST_F(RcPress, GrowingExponentialFailsWithoutMixingTheTable)
 {
     press(kMixedSource);
