@@ -152,3 +152,18 @@ static void BM_RcTabPress(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RcTabPress)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// An RC press whose transient dies out within the first samples: the resistor voltage runs
+// through magnitudes down to the extended range's bottom (about 1E-4950) before it is 0.
+static void BM_RcPressFastTransient(benchmark::State &state)
+{
+    Surface image7 = makeRcSurface();
+    TextTable grid2 = makeRcTable();
+    RcReadouts readouts;
+    const RcInputs in = {"1", "1", "1E-5", "0", "10", "0", "1", "0"};
+    for (auto _ : state) {
+        rcPress(in, ',', image7, grid2, readouts);
+        benchmark::DoNotOptimize(image7.bits());
+    }
+}
+BENCHMARK(BM_RcPressFastTransient)->Unit(benchmark::kMicrosecond);
