@@ -3,6 +3,7 @@
 #include "common/ui/errorbox.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QImage>
 #include <QPainter>
@@ -30,8 +31,9 @@ void setTextColour(QWidget *widget, QColor colour)
 }
 
 // Explanatory text. Its long runs of spaces stand for line breaks: each starts a new line,
-// whatever the font's widths, so a formula always stands on a line of its own. Within a
-// line the text wraps at spaces as usual; the label's text stays exactly as typed.
+// so a formula stands on a line of its own. Within a line the text wraps at spaces as
+// usual. Where the breaks would push the end of the text out of the label, the text is
+// wrapped as a whole instead: no word is ever cut off. The label's text stays as typed.
 class ExplanationLabel : public QLabel
 {
 public:
@@ -41,17 +43,22 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         static const QRegularExpression lineBreak(QStringLiteral(" {4,}"));
+        constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        QStringList lines = text().split(lineBreak, Qt::SkipEmptyParts);
+        const QFontMetrics metrics(font());
+        int needed = 0;
+        for (const QString &line : lines)
+            needed += metrics.boundingRect(QRect(0, 0, width(), 100000), flags, line).height();
+        if (needed > height())
+            lines = QStringList{text()};
+
         QPainter painter(this);
         painter.setFont(font());
         painter.setPen(palette().color(QPalette::WindowText));
-        constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
         int top = 0;
-        for (const QString &line : text().split(lineBreak)) {
-            if (line.isEmpty())
-                continue;
-            const QRect area(0, top, width(), height() - top);
+        for (const QString &line : lines) {
             QRect used;
-            painter.drawText(area, flags, line, &used);
+            painter.drawText(QRect(0, top, width(), height() - top), flags, line, &used);
             top += used.height();
             if (top >= height())
                 break;
@@ -81,7 +88,10 @@ ReadoutLabel::ReadoutLabel(QWidget *parent, const char *name, int left, int top,
 
 void ReadoutLabel::showReading(const std::string &text)
 {
-    setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    const QString reading = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (reading == this->text())
+        return;  // the same reading again, as on the release after a drag
+    setText(reading);
     adjustSize();
 }
 

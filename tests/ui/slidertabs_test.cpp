@@ -629,3 +629,25 @@ TEST_F(SliderTabsTest, MeterBoxesStandWhereTheReadoutsExpectThem)
     auto current = makeTab(2);
     EXPECT_EQ(current->findChild<QLabel *>("Image2")->size(), QSize(593, 353));
 }
+
+TEST_F(SliderTabsTest, PolishSettingsShowTheComma)
+{
+    const QByteArray saved = qgetenv("LC_ALL");
+    qputenv("LC_ALL", "pl_PL.UTF-8");
+    refreshDecimalSeparator();
+    const char separator = decimalSeparator();
+    auto tab = makeTab(1);
+    slider(tab.get(), "TrackBar1")->setValue(3);
+    slider(tab.get(), "TrackBar2")->setValue(7);
+    const QString current = text(tab.get(), "Label3"), resistance = text(tab.get(), "Label4");
+    const QString voltage = text(tab.get(), "Label5");
+    if (saved.isNull())
+        qunsetenv("LC_ALL");
+    else
+        qputenv("LC_ALL", saved);
+    refreshDecimalSeparator();
+    ASSERT_EQ(separator, ',');
+    EXPECT_EQ(current, "0,3");
+    EXPECT_EQ(resistance, "0,7");
+    EXPECT_EQ(voltage, "0,21");
+}
