@@ -9,7 +9,9 @@ set -euo pipefail
 
 program=$(readlink -f "$1")
 if [ -z "${VORNETA_E2E_INNER:-}" ]; then
-  exec env VORNETA_E2E_INNER=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$program"
+  # A random first display number: concurrent runs of xvfb-run -a may otherwise race for one.
+  exec env VORNETA_E2E_INNER=1 xvfb-run -a -n $((100 + RANDOM % 4000)) -s "-screen 0 1280x1024x24" \
+    bash "$0" "$program"
 fi
 build=$(dirname "$program")
 
