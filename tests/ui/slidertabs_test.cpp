@@ -304,8 +304,9 @@ TEST_F(SliderTabsTest, SlidersTheirRangesAndTabOrder)
         EXPECT_EQ(s->cursor().shape(), Qt::PointingHandCursor);
         EXPECT_EQ(s->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
         // Tab order: each slider follows the one before it on its tab.
-        if (previous && previousTab == e.tab)
+        if (previous && previousTab == e.tab) {
             EXPECT_EQ(previous->nextInFocusChain(), s);
+        }
         previous = s;
         previousTab = e.tab;
     }
