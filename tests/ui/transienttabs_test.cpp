@@ -192,6 +192,8 @@ TEST_F(TransientTabs, ControlsStandWhereTheyBelong)
         EXPECT_EQ(l->text(), QString::fromUtf8(c.text)) << c.name;
         EXPECT_EQ(l->font().pixelSize(), c.pixelSize) << c.name;
         EXPECT_EQ(l->palette().color(QPalette::WindowText), c.colour) << c.name;
+        if (l->text().isEmpty())
+            EXPECT_EQ(l->width(), 0) << c.name;  // an empty readout hides nothing under it
     }
     // the plot labels stand on white, over the plot
     EXPECT_TRUE(child<QLabel>(&capacitor, "Label95")->autoFillBackground());
@@ -248,6 +250,17 @@ TEST_F(TransientTabs, PlotAreasShowNothingBeforeTheActivation)
     EXPECT_EQ(pixelOf(&capacitor, 8 + 120, 8 + 200), QColor(Qt::black));  // value axis
     EXPECT_EQ(pixelOf(&rc, 8 + 300, 8 + 195), QColor(Qt::black));         // time axis
     EXPECT_EQ(pixelOf(&rc, 8 + 300, 8 + 100), QColor(Qt::white));
+    // The whole frame shows on the tab: no empty readout covers any of it.
+    const QImage shot5 = capacitor.grab().toImage();
+    for (int y = 10; y <= 363; ++y)
+        ASSERT_EQ(shot5.pixelColor(8 + 120, 8 + y), QColor(Qt::black)) << y;
+    for (int x = 117; x <= 590; ++x)
+        ASSERT_EQ(shot5.pixelColor(8 + x, 8 + 360), QColor(Qt::black)) << x;
+    const QImage shot7 = rc.grab().toImage();
+    for (int y = 10; y <= 363; ++y)
+        ASSERT_EQ(shot7.pixelColor(8 + 40, 8 + y), QColor(Qt::black)) << y;
+    for (int x = 37; x <= 510; ++x)
+        ASSERT_EQ(shot7.pixelColor(8 + x, 8 + 195), QColor(Qt::black)) << x;
 }
 
 TEST_F(TransientTabs, CapacitorPressFillsLabelsGridAndPlot)

@@ -75,8 +75,6 @@ QLabel *label(QWidget *parent, const char *name, int left, int top, const QStrin
 void showText(QLabel *label, const std::string &text)
 {
     const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    if (label->text() == shown && !label->size().isEmpty())
-        return;
     label->setText(shown);
     label->adjustSize();
     if (shown.isEmpty())
