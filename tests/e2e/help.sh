@@ -3,8 +3,9 @@
 #  1. F1 on the current slider of "Prawo Ohma" opens the help window on the Ohm's law page;
 #  2. the help window, closed by the user, comes back on "Pomoc" with its contents;
 #  3. "Koniec" ends the program and the help window with it;
-#  4. the program started where no help collection lies beside it: F1 and "Pomoc" open nothing
-#     and the program goes on and ends normally.
+#  4. the program started where no help collection lies beside it, and
+#  5. the program with its help but without the viewer: F1 and "Pomoc" open nothing, and the
+#     program goes on and ends normally.
 # Assistant keeps its per-user copy of the collection under a temporary home; the page it showed
 # last is read back from that copy once Assistant has been closed as a user closes it.
 # Usage: bash help.sh <path-to-vorneta>. Screenshots stay in $VORNETA_E2E_SHOTS (or a temporary
@@ -140,5 +141,41 @@ kill -0 "$pid" 2>/dev/null || fail "the program ended after a help request witho
 shot 4-bez-pomocy
 koniec
 
-rm -rf "$work/home" "$work/alone"
+# 5. A help collection but no viewer: the program installed with its help, and a qt.conf beside
+#    it that keeps Qt's own folders but names a binaries folder without Assistant in it.
+mkdir -p "$work/noviewer/bin" "$work/noviewer/share/vorneta/help"
+cp "$program" "$work/noviewer/bin/vorneta"
+cp "$(dirname "$program")"/help/install/vorneta.qhc "$(dirname "$program")"/help/install/vorneta.qch \
+   "$work/noviewer/share/vorneta/help/"
+{
+  echo '[Paths]'
+  echo "Prefix=$(qtpaths6 --query QT_INSTALL_PREFIX)"
+  echo "Libraries=$(qtpaths6 --query QT_INSTALL_LIBS)"
+  echo "Plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS)"
+  echo "Translations=$(qtpaths6 --query QT_INSTALL_TRANSLATIONS)"
+  echo "Data=$(qtpaths6 --query QT_INSTALL_DATA)"
+  echo "ArchData=$(qtpaths6 --query QT_INSTALL_ARCHDATA)"
+  echo "LibraryExecutables=$(qtpaths6 --query QT_INSTALL_LIBEXECS)"
+  echo "Binaries=$work/noviewer/no-assistant-here"
+} >"$work/noviewer/bin/qt.conf"
+start_program "$work/noviewer/bin/vorneta"
+focus "$window"
+xdotool key Tab
+sleep 0.3
+xdotool key F1
+sleep 2
+focus "$window"
+xdotool key alt+p
+sleep 0.5
+xdotool key p
+sleep 3
+[ -z "$(pgrep -P "$pid" 2>/dev/null)" ] || fail "a process started without a help viewer"
+visible=$(xdotool search --onlyvisible --name '.' 2>/dev/null | while read -r w; do
+  xdotool getwindowname "$w"; done | grep -v '^Vorneta 1\.9$' || true)
+[ -z "$visible" ] || fail "windows appeared without a help viewer: $visible"
+kill -0 "$pid" 2>/dev/null || fail "the program ended after a help request without a viewer"
+shot 5-bez-przegladarki
+koniec
+
+rm -rf "$work/home" "$work/alone" "$work/noviewer"
 echo "help.sh: OK"
