@@ -40,7 +40,7 @@ fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_FLAGS) -DVORNETA_FUZZ=ON -DVORNETA_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target parser_fuzz
 	mkdir -p $(FUZZ_BUILD)/corpus
-	./$(FUZZ_BUILD)/tests/fuzz/parser_fuzz $(FUZZ_BUILD)/corpus -dict=tests/fuzz/parser.dict -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
+	./$(FUZZ_BUILD)/tests/fuzz/parser_fuzz $(FUZZ_BUILD)/corpus -dict=tests/fuzz/parser.dict -artifact_prefix=$(FUZZ_BUILD)/ -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1
 
 # A Debian package of the program (CPack), written into $(BUILD)/: vorneta_<version>_<arch>.deb.
 package: build
