@@ -12,7 +12,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace vorneta {
@@ -26,39 +25,35 @@ CapacitorTab::CapacitorTab(TableExporter &exporter, QWidget *parent)
 
     Image5 = new SurfaceView(this, "Image5", {8, 8, kCapacitorPlotWidth, kCapacitorPlotHeight});
 
-    Image6 = new QLabel(this);
-    Image6->setObjectName(QStringLiteral("Image6"));
-    Image6->setGeometry(612, 8, 165, 124);
-    Image6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image6->setPixmap(QPixmap::fromImage(capacitorCircuitPicture()));
+    Image6 = makePicture(this, "Image6", {612, 8, 165, 124}, capacitorCircuitPicture());
 
-    Bevel23 = bevel(this, "Bevel23", {612, 136, 165, 121});
-    Label107 = explanation(this, "Label107", {616, 144, 153, 104},
+    Bevel23 = makeBevel(this, "Bevel23", {612, 136, 165, 121}, Bevel::Raised);
+    Label107 = makeExplanation(this, "Label107", {616, 144, 153, 104},
                            QStringLiteral("Proces ładowania kondensatora opisuje równanie: C(dU/dt) = (Uwe - U)/R "
                                           "Napięcie U na kondensatorze dąży wykładniczo do wartości Uwe. Obserwujemy "
                                           "również wyprzedzenie fazy prądu o 90 stopni w stosunku do napięcia."));
 
     StringGrid1 = new ResultGrid(this, "StringGrid1", {616, 264, 161, 209}, grid1_);
 
-    Bevel21 = bevel(this, "Bevel21", {8, 416, 601, 89});
-    Label90 = label(this, "Label90", 16, 425, QStringLiteral("Czas ładowania [s]"), kLarge, kBlueText);
-    Label91 = label(this, "Label91", 16, 450, QStringLiteral("Napięcie U [V]"), kLarge, kBlueText);
-    Label92 = label(this, "Label92", 272, 425, QStringLiteral("Rezystancja R ["), kLarge, kBlueText);
-    Label93 = label(this, "Label93", 366, 425, QStringLiteral("Ω]"), kLarge, kBlueText);
-    Label94 = label(this, "Label94", 272, 450, QStringLiteral("Pojemność C [F]"), kLarge, kBlueText);
+    Bevel21 = makeBevel(this, "Bevel21", {8, 416, 601, 89}, Bevel::Raised);
+    Label90 = label(this, "Label90", 16, 425, QStringLiteral("Czas ładowania [s]"), kLargeFont, kBlueText);
+    Label91 = label(this, "Label91", 16, 450, QStringLiteral("Napięcie U [V]"), kLargeFont, kBlueText);
+    Label92 = label(this, "Label92", 272, 425, QStringLiteral("Rezystancja R ["), kLargeFont, kBlueText);
+    Label93 = label(this, "Label93", 366, 425, QStringLiteral("Ω]"), kLargeFont, kBlueText);
+    Label94 = label(this, "Label94", 272, 450, QStringLiteral("Pojemność C [F]"), kLargeFont, kBlueText);
     Czas = edit(this, "Czas", {144, 425, 81, 21});
     Napiecie = edit(this, "Napiecie", {144, 450, 81, 21});
     Rezystancja = edit(this, "Rezystancja", {384, 425, 81, 21});
     pojemnosc = edit(this, "pojemnosc", {384, 450, 81, 21});
-    Label110 = label(this, "Label110", 16, 475, QStringLiteral("Stała czasowa ="), kLarge, kBlueText);
-    Label111 = label(this, "Label111", 112, 475, QString(), kLarge, kBlueText);
+    Label110 = label(this, "Label110", 16, 475, QStringLiteral("Stała czasowa ="), kLargeFont, kBlueText);
+    Label111 = label(this, "Label111", 112, 475, QString(), kLargeFont, kBlueText);
 
-    Button1 = button(this, "Button1", {616, 480, 75, 25}, QStringLiteral("Wykres"), kLarge, kBlueText);
+    Button1 = button(this, "Button1", {616, 480, 75, 25}, QStringLiteral("Wykres"), kLargeFont, kBlueText);
     Button2 = button(this, "Button2", {696, 480, 75, 25}, QStringLiteral("Zapis tabeli"));
 
     // The labels over the plot.
     const auto plotLabel = [this](const char *name, int left, int top, const QString &text, QColor colour) {
-        return label(this, name, left, top, text, kSmall, colour, Background::White);
+        return label(this, name, left, top, text, kSmallFont, colour, Background::White);
     };
     Label87 = plotLabel("Label87", 10, 10, QStringLiteral("U [V]"), kBlueText);
     Label102 = plotLabel("Label102", 50, 10, QStringLiteral("I [A]"), kRedText);

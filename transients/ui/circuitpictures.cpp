@@ -1,6 +1,6 @@
 #include "transients/ui/circuitpictures.h"
 
-#include "transients/ui/tablook.h"
+#include "common/ui/controls.h"
 
 #include <QPainter>
 
@@ -73,7 +73,7 @@ QImage capacitorCircuitPicture()
 {
     QImage image = blank(165, 124);
     QPainter p(&image);
-    p.setFont(tablook::font(tablook::kLarge));
+    p.setFont(tabFont(kLargeFont));
     const Loop l{24, 136, 24, 104};
     const int centre = (l.top + l.bottom) / 2;
     // left: a battery, the long plate its plus pole, marked U
@@ -90,7 +90,7 @@ QImage rcCircuitPicture()
 {
     QImage image = blank(209, 124);
     QPainter p(&image);
-    p.setFont(tablook::font(tablook::kLarge));
+    p.setFont(tabFont(kLargeFont));
     const Loop l{32, 176, 24, 104};
     const int centre = (l.top + l.bottom) / 2;
     // left: a voltage source, a circle with a green arrow pointing up, marked U

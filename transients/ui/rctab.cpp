@@ -12,7 +12,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace vorneta {
@@ -26,30 +25,26 @@ RcTab::RcTab(TableExporter &exporter, QWidget *parent)
 
     Image7 = new SurfaceView(this, "Image7", {8, 8, kRcPlotWidth, kRcPlotHeight});
 
-    Image8 = new QLabel(this);
-    Image8->setObjectName(QStringLiteral("Image8"));
-    Image8->setGeometry(568, 8, 209, 124);
-    Image8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image8->setPixmap(QPixmap::fromImage(rcCircuitPicture()));
+    Image8 = makePicture(this, "Image8", {568, 8, 209, 124}, rcCircuitPicture());
 
-    Bevel22 = bevel(this, "Bevel22", {568, 136, 209, 81});
-    Label126 = explanation(this, "Label126", {576, 144, 174, 65},
+    Bevel22 = makeBevel(this, "Bevel22", {568, 136, 209, 81}, Bevel::Raised);
+    Label126 = makeExplanation(this, "Label126", {576, 144, 174, 65},
                            QStringLiteral("Szybkość zmian napięcia w czasie na kondensatorze C, w obwodzie prądu "
                                           "przemiennego opisuje równanie różniczkowe:")
                                + QString(23, QLatin1Char(' ')) + QStringLiteral("R * C * U'wy(t) + Uwy(t) = Uwe(t)"));
 
     StringGrid2 = new ResultGrid(this, "StringGrid2", {568, 224, 209, 249}, grid2_);
 
-    Bevel24 = bevel(this, "Bevel24", {8, 392, 553, 113});
-    Label112 = label(this, "Label112", 16, 400, QStringLiteral("Czas symulacji [s]"), kLarge, kBlueText);
-    Label113 = label(this, "Label113", 248, 400, QStringLiteral("Rezystancja R ["), kLarge, kBlueText);
-    Label114 = label(this, "Label114", 342, 400, QStringLiteral("Ω]"), kLarge, kBlueText);
-    Label115 = label(this, "Label115", 16, 425, QStringLiteral("Pojemność C [F]"), kLarge, kBlueText);
-    Label116 = label(this, "Label116", 248, 425, QStringLiteral("Nap. początkowe na C [V]"), kLarge, kBlueText);
-    Label117 = label(this, "Label117", 16, 450, QStringLiteral("Składowa stała [ V ]"), kLarge, kBlueText);
-    Label118 = label(this, "Label118", 248, 450, QStringLiteral("Składowa zmienna [V]"), kLarge, kBlueText);
-    Label119 = label(this, "Label119", 16, 475, QStringLiteral("Okres napięcia [Hz]"), kLarge, kBlueText);
-    Label120 = label(this, "Label120", 248, 475, QStringLiteral("Kąt napięcia [deg]"), kLarge, kBlueText);
+    Bevel24 = makeBevel(this, "Bevel24", {8, 392, 553, 113}, Bevel::Raised);
+    Label112 = label(this, "Label112", 16, 400, QStringLiteral("Czas symulacji [s]"), kLargeFont, kBlueText);
+    Label113 = label(this, "Label113", 248, 400, QStringLiteral("Rezystancja R ["), kLargeFont, kBlueText);
+    Label114 = label(this, "Label114", 342, 400, QStringLiteral("Ω]"), kLargeFont, kBlueText);
+    Label115 = label(this, "Label115", 16, 425, QStringLiteral("Pojemność C [F]"), kLargeFont, kBlueText);
+    Label116 = label(this, "Label116", 248, 425, QStringLiteral("Nap. początkowe na C [V]"), kLargeFont, kBlueText);
+    Label117 = label(this, "Label117", 16, 450, QStringLiteral("Składowa stała [ V ]"), kLargeFont, kBlueText);
+    Label118 = label(this, "Label118", 248, 450, QStringLiteral("Składowa zmienna [V]"), kLargeFont, kBlueText);
+    Label119 = label(this, "Label119", 16, 475, QStringLiteral("Okres napięcia [Hz]"), kLargeFont, kBlueText);
+    Label120 = label(this, "Label120", 248, 475, QStringLiteral("Kąt napięcia [deg]"), kLargeFont, kBlueText);
     CzasRC = edit(this, "CzasRC", {136, 400, 73, 21});
     RezystancjaRC = edit(this, "RezystancjaRC", {408, 400, 73, 21});
     PojemnoscRC = edit(this, "PojemnoscRC", {136, 425, 73, 21});
@@ -59,11 +54,11 @@ RcTab::RcTab(TableExporter &exporter, QWidget *parent)
     OkresRC = edit(this, "OkresRC", {136, 475, 73, 21});
     KatRC = edit(this, "KatRC", {408, 475, 73, 21});
 
-    Button3 = button(this, "Button3", {568, 480, 75, 25}, QStringLiteral("Wykres"), kLarge);
+    Button3 = button(this, "Button3", {568, 480, 75, 25}, QStringLiteral("Wykres"), kLargeFont);
     Button4 = button(this, "Button4", {648, 480, 75, 25}, QStringLiteral("Zapis tabeli"));
 
     const auto plotLabel = [this](const char *name, int left, int top, const QString &text, QColor colour) {
-        return label(this, name, left, top, text, kSmall, colour, Background::White);
+        return label(this, name, left, top, text, kSmallFont, colour, Background::White);
     };
     Label121 = plotLabel("Label121", 10, 10, QStringLiteral("U [V]"), kBlackText);
     Label122 = plotLabel("Label122", 10, 32, {}, QColor());
