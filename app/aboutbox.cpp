@@ -2,6 +2,7 @@
 
 #include "app/fonts.h"
 #include "app/pictures.h"
+#include "common/ui/controls.h"
 #include "common/ui/errorbox.h"
 
 #include <QDesktopServices>
@@ -23,9 +24,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
-    QPalette blue = label->palette();
-    blue.setColor(QPalette::WindowText, kBlue);
-    label->setPalette(blue);
+    setTextColour(label, kBlue);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
@@ -42,9 +41,7 @@ TForm2::TForm2(QWidget *parent)
     setFixedSize(321, 200);
     setSizeGripEnabled(false);
 
-    QPalette face = palette();
-    face.setColor(QPalette::Window, face.color(QPalette::Button));
-    setPalette(face);
+    setColour(this, QPalette::Window, palette().color(QPalette::Button));
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
@@ -52,11 +49,7 @@ TForm2::TForm2(QWidget *parent)
     Bevel1->setFrameShape(QFrame::Box);
     Bevel1->setFrameShadow(QFrame::Sunken);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(8, 8, 33, 33);
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap::fromImage(drawProgramIcon(32)));
+    Image1 = makePicture(this, "Image1", {8, 8, 33, 33}, drawProgramIcon(32));
 
     Label3 = makeLabel(this, "Label3",
                        QStringLiteral("Obwody elektryczne w ćwiczeniach. "

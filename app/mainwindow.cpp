@@ -7,6 +7,7 @@
 #include "circuits/ui/ohmtab.h"
 #include "circuits/ui/powertab.h"
 #include "common/accesskeys.h"
+#include "common/ui/controls.h"
 #include "common/ui/decimalseparator.h"
 #include "common/ui/errorbox.h"
 #include "transients/ui/capacitortab.h"
@@ -43,9 +44,7 @@ TForm1::TForm1(HelpLayer &help, QWidget *parent)
     setWindowTitle(QStringLiteral("Vorneta 1.9"));
     setProperty(HelpLayer::keywordProperty, QStringLiteral("1"));
 
-    QPalette face = palette();
-    face.setColor(QPalette::Window, face.color(QPalette::Button));
-    setPalette(face);
+    setColour(this, QPalette::Window, palette().color(QPalette::Button));
 
     // The contents keep their size; the scroll area shows scroll bars when the window is
     // smaller than they are, and empty margin when it is larger.

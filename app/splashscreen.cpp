@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "app/pictures.h"
+#include "common/ui/controls.h"
 #include "common/ui/errorbox.h"
 
 #include <QCloseEvent>
@@ -24,16 +25,10 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
     connect(Timer1, &QTimer::timeout, this, [this] { guarded([this] { Timer1Timer(); }, this); });
     Timer1->start();
 
-    QPalette lime = palette();
-    lime.setColor(QPalette::Window, QColor(0, 255, 0));
-    setPalette(lime);
+    setColour(this, QPalette::Window, QColor(0, 255, 0));
     setAutoFillBackground(true);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(8, 0, 401, 401);
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap::fromImage(drawSplashPicture()));
+    Image1 = makePicture(this, "Image1", {8, 0, 401, 401}, drawSplashPicture());
 }
 
 void TForm3::setMainWindow(TForm1 *form1)
