@@ -9,10 +9,9 @@
 # temporary folder, named on failure).
 set -euo pipefail
 
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/lib/x11.bash"
 program=$(readlink -f "$1")
-if [ -z "${VORNETA_E2E_INNER:-}" ]; then
-  exec env VORNETA_E2E_INNER=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$program"
-fi
+run_under_xvfb 1024x768x24 "$program"
 
 shots=${VORNETA_E2E_SHOTS:-$(mktemp -d)}
 mkdir -p "$shots"
@@ -28,20 +27,6 @@ fail() {
   echo "export.sh: screenshots in $shots" >&2
   exit 1
 }
-shot() { import -window root "$shots/$1.png"; }
-geometry() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
-                           /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
-}
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
-wait_window() {
-  local deadline=$((SECONDS + $2)) id
-  while [ $SECONDS -le "$deadline" ]; do
-    id=$(visible "$1") && [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 # Waits up to $1 seconds for a visible window of the program other than the main window.
 wait_dialog() {
   local deadline=$((SECONDS + $1)) id
@@ -49,14 +34,6 @@ wait_dialog() {
     for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
       [ "$id" != "$main" ] && [ -n "$(xdotool getwindowname "$id" 2>/dev/null)" ] && { echo "$id"; return 0; }
     done
-    sleep 0.1
-  done
-  return 1
-}
-wait_gone() {
-  local deadline=$((SECONDS + $2))
-  while [ $SECONDS -le "$deadline" ]; do
-    xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable' || return 0
     sleep 0.1
   done
   return 1

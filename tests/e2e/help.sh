@@ -12,12 +12,9 @@
 # folder, named on failure).
 set -euo pipefail
 
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/lib/x11.bash"
 program=$(readlink -f "$1")
-if [ -z "${VORNETA_E2E_INNER:-}" ]; then
-  # A random first display number: concurrent runs of xvfb-run -a may otherwise race for one.
-  exec env VORNETA_E2E_INNER=1 xvfb-run -a -n $((100 + RANDOM % 4000)) -s "-screen 0 1280x1024x24" \
-    bash "$0" "$program"
-fi
+run_under_xvfb 1280x1024x24 "$program"
 
 work=$(mktemp -d)
 shots=${VORNETA_E2E_SHOTS:-$work/shots}
@@ -35,16 +32,7 @@ fail() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
   exit 1
 }
-shot() { import -window root "$shots/$1.png"; }
-# Waits up to $2 seconds for the command $1 to succeed.
-wait_until() {
-  local deadline=$((SECONDS + $2))
-  until eval "$1"; do
-    [ $SECONDS -le "$deadline" ] || return 1
-    sleep 0.2
-  done
-}
-main_window() { xdotool search --onlyvisible --name '^Vorneta 1\.9$' 2>/dev/null | head -1; }
+main_window() { visible '^Vorneta 1\.9$'; }
 # The help viewer the program started: its child process Assistant.
 viewer() { pgrep -P "$pid" -x assistant 2>/dev/null | head -1; }
 viewer_window() { xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -1; }

@@ -7,12 +7,9 @@
 # Usage: bash install.sh <path-to-vorneta> (the program in its build folder).
 set -euo pipefail
 
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/lib/x11.bash"
 program=$(readlink -f "$1")
-if [ -z "${VORNETA_E2E_INNER:-}" ]; then
-  # A random first display number: concurrent runs of xvfb-run -a may otherwise race for one.
-  exec env VORNETA_E2E_INNER=1 xvfb-run -a -n $((100 + RANDOM % 4000)) -s "-screen 0 1280x1024x24" \
-    bash "$0" "$program"
-fi
+run_under_xvfb 1280x1024x24 "$program"
 build=$(dirname "$program")
 
 work=$(mktemp -d)
@@ -26,13 +23,6 @@ fail() {
   [ -n "$pid" ] && pkill -P "$pid" 2>/dev/null
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
   exit 1
-}
-wait_until() {
-  local deadline=$((SECONDS + $2))
-  until eval "$1"; do
-    [ $SECONDS -le "$deadline" ] || return 1
-    sleep 0.2
-  done
 }
 
 # Checks an installed tree under $1 (the prefix): every file in its place, the desktop entry's
@@ -84,9 +74,7 @@ mv "$work/stage/usr" "$work/elsewhere/usr"
 prefix=$work/elsewhere/usr
 "$prefix/bin/vorneta" >"$work/program.log" 2>&1 &
 pid=$!
-wait_until '[ -n "$(xdotool search --onlyvisible --name "^Vorneta 1\.9$" 2>/dev/null | head -1)" ]' 20 ||
-  fail "the installed program showed no main window"
-window=$(xdotool search --onlyvisible --name '^Vorneta 1\.9$' | head -1)
+window=$(wait_window '^Vorneta 1\.9$' 20) || fail "the installed program showed no main window"
 sleep 1
 xdotool windowfocus --sync "$window"
 xdotool key F1

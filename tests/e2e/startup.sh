@@ -7,10 +7,9 @@
 # temporary folder, named on failure).
 set -euo pipefail
 
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/lib/x11.bash"
 program=$(readlink -f "$1")
-if [ -z "${VORNETA_E2E_INNER:-}" ]; then
-  exec env VORNETA_E2E_INNER=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$program"
-fi
+run_under_xvfb 1024x768x24 "$program"
 
 shots=${VORNETA_E2E_SHOTS:-$(mktemp -d)}
 mkdir -p "$shots"
@@ -20,57 +19,6 @@ fail() {
   echo "startup.sh: screenshots in $shots" >&2
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
   exit 1
-}
-shot() { import -window root "$shots/$1.png"; }
-# The colour of one screen pixel of a screenshot, as "r,g,b".
-pixel() {
-  convert "$shots/$1.png" -crop "1x1+$2+$3" +repage -depth 8 txt:- |
-    sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
-}
-# Left, top, width and height of a window.
-geometry() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
-                           /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
-}
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
-# Waits up to $2 seconds for a visible window whose title matches $1; prints its id.
-wait_window() {
-  local deadline=$((SECONDS + $2)) id
-  while [ $SECONDS -le "$deadline" ]; do
-    id=$(visible "$1") && [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-# A close request as a title-bar close button sends it: WM_DELETE_WINDOW.
-close_request() {
-  python3 - "$1" <<'PY'
-import ctypes, sys
-x = ctypes.cdll.LoadLibrary("libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XInternAtom.restype = ctypes.c_ulong
-x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
-                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
-                ("data", ctypes.c_long * 5)]
-class Event(ctypes.Union):
-    _fields_ = [("message", ClientMessage), ("pad", ctypes.c_long * 24)]
-d = x.XOpenDisplay(None)
-window = int(sys.argv[1])
-e = Event()
-e.message.type = 33  # ClientMessage
-e.message.window = window
-e.message.message_type = x.XInternAtom(d, b"WM_PROTOCOLS", 0)
-e.message.format = 32
-e.message.data[0] = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
-e.message.data[1] = 0  # CurrentTime
-x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-x.XSendEvent(d, window, 0, 0, ctypes.byref(e))
-x.XFlush.argtypes = [ctypes.c_void_p]
-x.XFlush(d)
-PY
 }
 
 "$program" &
