@@ -68,6 +68,31 @@ void BM_FormatGeneralFarMagnitudes(benchmark::State &state)
 }
 BENCHMARK(BM_FormatGeneralFarMagnitudes);
 
+// The ends of the extended range: a press with extreme inputs formats many of these.
+void BM_FormatGeneralExtremeMagnitudes(benchmark::State &state)
+{
+    const Quantity values[] = {1e4000L, -3.3e-4000L, 1.18e4932L, 3.4e-4932L, 7.7e2500L, 1e-2500L};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        std::string text = formatGeneral(values[i], 15, 0, ',');
+        benchmark::DoNotOptimize(text);
+        i = (i + 1) % 6;
+    }
+}
+BENCHMARK(BM_FormatGeneralExtremeMagnitudes);
+
+void BM_FormatFixedExtremeMagnitudes(benchmark::State &state)
+{
+    const Quantity values[] = {1e4000L, -3.3e-4000L, 1.18e4932L, 3.4e-4932L, 7.7e2500L, 1e-2500L};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        std::string text = formatFixed(values[i], 6, 3, ',');
+        benchmark::DoNotOptimize(text);
+        i = (i + 1) % 6;
+    }
+}
+BENCHMARK(BM_FormatFixedExtremeMagnitudes);
+
 void BM_ParseQuantity(benchmark::State &state)
 {
     const std::string texts[] = {"0,47", "1000", "2,2E-6", "10", "0,5", "-3,25", "4700", "1E-3"};
@@ -93,5 +118,20 @@ void BM_ParseQuantityLongTexts(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ParseQuantityLongTexts);
+
+// Far exponents and long texts, down to the denormals.
+void BM_ParseQuantityExtremeTexts(benchmark::State &state)
+{
+    static const std::string texts[] = {
+        "1e-4950", "1,18973149535723176e4932", "3,3621031431120935063e-4932", "7,7E2500",
+        std::string(800, '7') + "E-4999", "0," + std::string(400, '3') + "E4500"};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        Quantity v = parseQuantity(texts[i], ',');
+        benchmark::DoNotOptimize(v);
+        i = (i + 1) % 6;
+    }
+}
+BENCHMARK(BM_ParseQuantityExtremeTexts);
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <utility>
+#include <vector>
 
 // How numbers become text and text becomes numbers.
 //
@@ -18,7 +20,9 @@
 //  - the common cases (values from about 1e-9 to 1e18, texts of at most 19 significant
 //    digits and exponents within 27 of them) fit in 128-bit integers;
 //  - everything else goes through a small big-integer of our own, sized for the whole
-//    extended range including denormals.
+//    extended range including denormals. Its powers of five come from a table built once,
+//    and a power of two divides by taking bits, so that a value at either end of the range
+//    costs a few microseconds rather than hundreds.
 
 namespace vorneta {
 
@@ -134,13 +138,47 @@ public:
             push(static_cast<std::uint32_t>(carry));
     }
 
-    void mulPow5(std::int64_t n)
+    // *this = *this * 5^n, from the table of powers below: one product per table power
+    // instead of a pass over the whole number for every thirteen fives.
+    void mulPow5(std::int64_t n);
+
+    // *this = *this * (b[0..nb-1]), schoolbook.
+    void mulLimbs(const std::uint32_t *b, int nb)
     {
-        constexpr std::uint32_t kFiveTo13 = 1220703125;
-        for (; n >= 13; n -= 13)
-            mulAdd(kFiveTo13, 0);
-        if (n > 0)
-            mulAdd(static_cast<std::uint32_t>(kPow5[n]), 0);
+        if (size_ == 0 || nb == 0) {
+            size_ = 0;
+            return;
+        }
+        // The product has size_ + nb or one limb less; only the real size must fit.
+        std::uint32_t product[kCapacity + 1];
+        const int n = size_ + nb;
+        if (n > kCapacity + 1)
+            std::abort();
+        std::memset(product, 0, sizeof(std::uint32_t) * n);
+        const std::uint32_t *a = limb_;
+        int na = size_;
+        if (na < nb) {
+            std::swap(a, b);
+            std::swap(na, nb);
+        }
+        for (int j = 0; j < nb; ++j) {
+            const std::uint64_t f = b[j];
+            if (f == 0)
+                continue;
+            std::uint64_t carry = 0;
+            for (int i = 0; i < na; ++i) {
+                const std::uint64_t t = a[i] * f + product[i + j] + carry;
+                product[i + j] = static_cast<std::uint32_t>(t);
+                carry = t >> 32;
+            }
+            product[j + na] = static_cast<std::uint32_t>(carry);
+        }
+        int used = n;
+        while (used > 0 && product[used - 1] == 0)
+            --used;
+        ensure(used);
+        std::memcpy(limb_, product, sizeof(std::uint32_t) * used);
+        size_ = used;
     }
 
     void shiftLeft(std::int64_t bits)
@@ -185,6 +223,62 @@ public:
     std::uint32_t limb_[kCapacity];
     int size_ = 0;
 };
+
+// Powers 5^(26k) for 26k up to 4992, the most either conversion of a value in the
+// extended range needs to form its digits; built once, on first use, about 140 KB.
+// Larger powers (texts of many digits) are products of these.
+class Pow5Table
+{
+public:
+    static constexpr int kStep = 26;
+    static constexpr int kCount = 193;  // 5^0 .. 5^4992
+
+    Pow5Table()
+    {
+        BigUInt p(1);
+        for (int k = 0; k < kCount; ++k) {
+            offset_[k] = static_cast<int>(limbs_.size());
+            size_[k] = p.size();
+            limbs_.insert(limbs_.end(), p.limb_, p.limb_ + p.size());
+            p.mulAdd(static_cast<std::uint32_t>(kPow5[13]), 0);
+            p.mulAdd(static_cast<std::uint32_t>(kPow5[13]), 0);
+        }
+    }
+
+    // 5^(kStep * k)
+    const std::uint32_t *limbs(int k) const { return limbs_.data() + offset_[k]; }
+    int size(int k) const { return size_[k]; }
+
+private:
+    std::vector<std::uint32_t> limbs_;
+    int offset_[kCount];
+    int size_[kCount];
+};
+
+const Pow5Table &pow5Table()
+{
+    static const Pow5Table table;
+    return table;
+}
+
+void BigUInt::mulPow5(std::int64_t n)
+{
+    if (size_ == 0)
+        return;
+    const Pow5Table &table = pow5Table();
+    constexpr std::int64_t kLargest = std::int64_t(Pow5Table::kStep) * (Pow5Table::kCount - 1);
+    while (n >= Pow5Table::kStep) {
+        const int k = static_cast<int>((n < kLargest ? n : kLargest) / Pow5Table::kStep);
+        mulLimbs(table.limbs(k), table.size(k));
+        n -= std::int64_t(k) * Pow5Table::kStep;
+    }
+    if (n >= 13) {
+        mulAdd(static_cast<std::uint32_t>(kPow5[13]), 0);
+        n -= 13;
+    }
+    if (n > 0)
+        mulAdd(static_cast<std::uint32_t>(kPow5[n]), 0);
+}
 
 // A quotient that fits 128 bits and where the remainder stands against half the divisor.
 struct Division {
@@ -330,6 +424,30 @@ bool scaledDigitsFast(std::uint64_t m, int e, int x, std::uint64_t &q)
     return true;
 }
 
+// round(num / 2^k), ties to even, for a quotient below 2^96: the bits above k and how
+// those below stand against half.
+std::uint64_t roundedShift(const BigUInt &num, int k)
+{
+    const int w = k / 32;
+    const int b = k % 32;
+    if (num.size() - w > 4)
+        std::abort();
+    u128 q = 0;
+    for (int i = num.size() - 1; i >= w; --i)
+        q = (q << 32) | num.limb(i);
+    q >>= b;
+    auto limbOrZero = [&](int i) { return i < num.size() ? num.limb(i) : 0u; };
+    const int halfLimb = (k - 1) / 32;
+    const int halfBit = (k - 1) % 32;
+    const bool half = (limbOrZero(halfLimb) >> halfBit) & 1;
+    bool below = (limbOrZero(halfLimb) & ((1u << halfBit) - 1)) != 0;
+    for (int i = 0; !below && i < halfLimb && i < num.size(); ++i)
+        below = num.limb(i) != 0;
+    if (half && (below || (q & 1)))
+        ++q;
+    return static_cast<std::uint64_t>(q);
+}
+
 std::uint64_t scaledDigitsBig(std::uint64_t m, int e, int x)
 {
     const int s = 18 - x;
@@ -339,6 +457,8 @@ std::uint64_t scaledDigitsBig(std::uint64_t m, int e, int x)
     else
         den.mulPow5(-s);
     const int two = e + s;
+    if (s >= 0 && two < 0)
+        return roundedShift(num, -two);
     if (two >= 0)
         num.shiftLeft(two);
     else
@@ -362,6 +482,14 @@ int exactDigits(long double magnitude, char digits[18])
     e -= lead;
     // 2^(e+63) <= value < 2^(e+64): this x is the exponent or one below it.
     int x = static_cast<int>(std::floor((e + 63) * 0.30102999566398119521)) + 1;
+    // The leading bits of m usually settle which: log10(value) in double precision is off
+    // by less than 1e-11 over the whole range, so away from a power of ten its integer
+    // part is the exponent less one. Never more than the exponent, as the loop below needs.
+    const double log10Value =
+        (e + 63) * 0.30102999566398119521 + std::log10(static_cast<double>(m >> 11) * 0x1p-52);
+    const double whole = std::floor(log10Value);
+    if (log10Value - whole > 1e-9 && log10Value - whole < 1 - 1e-9)
+        x = static_cast<int>(whole) + 1;
     std::uint64_t q = 0;
     for (int attempt = 0; attempt < 4; ++attempt) {
         if (!scaledDigitsFast(m, e, x, q))

@@ -5,6 +5,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -540,4 +541,111 @@ TEST(NumberText, IndependentOfTheCLibraryLocale)
     EXPECT_THROW(parseQuantity("2,5", '.'), ConversionError);
     std::setlocale(LC_ALL, previous.c_str());
     EXPECT_EQ(underPolish, underC);
+}
+
+namespace {
+
+// Significant digits without trailing zeros and the exponent of the first one, from a
+// text in "%.17Le" form or a general-format text with "." as the separator.
+struct Digits {
+    std::string digits;
+    int exponent;
+    bool negative;
+    bool operator==(const Digits &) const = default;
+};
+
+Digits digitsOf(std::string text)
+{
+    Digits d{"", 0, false};
+    if (!text.empty() && text[0] == '-') {
+        d.negative = true;
+        text.erase(0, 1);
+    }
+    const std::size_t e = text.find_first_of("eE");
+    const std::string mantissa = text.substr(0, e);
+    const std::size_t point = mantissa.find('.');
+    const std::string whole = mantissa.substr(0, point);
+    const std::string fraction = point == std::string::npos ? "" : mantissa.substr(point + 1);
+    std::string all = whole + fraction;
+    const std::size_t first = all.find_first_not_of('0');
+    if (first == std::string::npos)
+        return d;
+    d.exponent = static_cast<int>(whole.size()) - 1 - static_cast<int>(first) +
+                 (e == std::string::npos ? 0 : std::stoi(text.substr(e + 1)));
+    all.erase(0, first);
+    all.erase(all.find_last_not_of('0') + 1);
+    d.digits = all;
+    return d;
+}
+
+Quantity fromBits(bool negative, std::uint64_t mantissa, int field)
+{
+    unsigned char bytes[sizeof(Quantity)] = {};
+    std::memcpy(bytes, &mantissa, 8);
+    const auto signField = static_cast<std::uint16_t>(field | (negative ? 0x8000 : 0));
+    std::memcpy(bytes + 8, &signField, 2);
+    Quantity v;
+    std::memcpy(&v, bytes, sizeof v);
+    return v;
+}
+
+}  // namespace
+
+// The 18 digits of values from the whole extended range, short and long mantissas, and the
+// neighbours of powers of ten, against glibc's exact printf in the "C" locale (which rounds
+// the exact value half to even, as the 18-digit step does). Denormals show as zero.
+TEST(NumberText, EighteenDigitsAcrossTheWholeRangeAsAnExactPrintf)
+{
+    std::mt19937_64 random(0x4950);
+    std::vector<Quantity> values;
+    for (int i = 0; i < 30000; ++i) {
+        std::uint64_t mantissa = random();
+        if (i % 3 == 0)
+            mantissa &= ~0ULL << (random() % 64);  // few significant bits: exact and tie cases
+        int field = static_cast<int>(random() % 0x7FFF);
+        if (i % 10 == 0)
+            field = random() % 2 ? static_cast<int>(random() % 200)
+                                 : 0x7FFE - static_cast<int>(random() % 200);
+        if (field == 0)
+            mantissa &= ~(1ULL << 63);
+        else
+            mantissa |= 1ULL << 63;
+        values.push_back(fromBits(random() % 2, mantissa, field));
+    }
+    for (int k = -4950; k <= 4932; k += 7) {
+        const Quantity power = strtold_l(("1e" + std::to_string(k)).c_str(), nullptr, cLocale());
+        values.push_back(power);
+        values.push_back(std::nextafter(power, 0.0L));
+        values.push_back(std::nextafter(power, Limits::infinity()));
+        // where the 19th digit rounds the 18 up to a power of ten, or just fails to
+        values.push_back(power * (1 - 1e-18L));
+        values.push_back(power * (1 - 4.9e-18L));
+        values.push_back(power * (1 - 5.1e-18L));
+    }
+    values.push_back(Limits::max());
+    values.push_back(Limits::min());
+    values.push_back(Limits::denorm_min());
+
+    const locale_t previous = uselocale(cLocale());
+    for (const Quantity v : values) {
+        if (std::isinf(v))
+            continue;
+        const std::string ours = formatGeneral(v, 18, 0, '.');
+        if (v != 0 && std::fabs(v) < Limits::min()) {
+            EXPECT_EQ(ours, "0") << describe(v);
+            EXPECT_EQ(formatFixed(v, 18, 3, '.'), "0.000") << describe(v);
+            continue;
+        }
+        char c[64];
+        std::snprintf(c, sizeof c, "%.17Le", v);
+        Digits expected = digitsOf(c);
+        if (v == 0)
+            expected.negative = false;  // zero is written without a sign
+        ASSERT_EQ(digitsOf(ours), expected) << c << " vs " << ours;
+        // The fixed format of a far magnitude falls back to the same digits.
+        if (std::fabs(v) >= 1e19L) {
+            ASSERT_EQ(formatFixed(v, 18, 3, '.'), ours) << c;
+        }
+    }
+    uselocale(previous);
 }
