@@ -65,10 +65,7 @@ KirchhoffCurrentTab::KirchhoffCurrentTab(QWidget *parent) : QWidget(parent)
     TrackBar5 = makeSlider(this, "TrackBar5", {16, 456, 233, 33}, 10, 100, 10, 10);
     TrackBar6 = makeSlider(this, "TrackBar6", {272, 456, 233, 33}, 10, 100, 10, 10);
     TrackBar7 = makeSlider(this, "TrackBar7", {528, 456, 233, 33}, 10, 100, 10, 10);
-    setTabOrder(TrackBar3, TrackBar4);
-    setTabOrder(TrackBar4, TrackBar5);
-    setTabOrder(TrackBar5, TrackBar6);
-    setTabOrder(TrackBar6, TrackBar7);
+    setTabChain({TrackBar3, TrackBar4, TrackBar5, TrackBar6, TrackBar7});
 
     onSliderChange(TrackBar3, this, [this] { TrackBar3Change(); });
     onSliderChange(TrackBar4, this, [this] { TrackBar4Change(); });

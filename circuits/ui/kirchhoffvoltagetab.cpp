@@ -63,10 +63,7 @@ KirchhoffVoltageTab::KirchhoffVoltageTab(QWidget *parent) : QWidget(parent)
     TrackBar12 = makeSlider(this, "TrackBar12", {16, 456, 233, 33}, 10, 100, 10, 10);
     TrackBar13 = makeSlider(this, "TrackBar13", {272, 456, 233, 33}, 10, 100, 10, 10);
     TrackBar14 = makeSlider(this, "TrackBar14", {528, 456, 233, 33}, 10, 100, 10, 10);
-    setTabOrder(TrackBar10, TrackBar11);
-    setTabOrder(TrackBar11, TrackBar12);
-    setTabOrder(TrackBar12, TrackBar13);
-    setTabOrder(TrackBar13, TrackBar14);
+    setTabChain({TrackBar10, TrackBar11, TrackBar12, TrackBar13, TrackBar14});
 
     onSliderChange(TrackBar10, this, [this] { TrackBar10Change(); });
     onSliderChange(TrackBar11, this, [this] { TrackBar11Change(); });

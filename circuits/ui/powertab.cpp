@@ -54,8 +54,7 @@ PowerTab::PowerTab(QWidget *parent) : QWidget(parent)
     TrackBar8 = makeSlider(this, "TrackBar8", {16, 432, 233, 33}, 0, 100, 0, 10);
     TrackBar9 = makeSlider(this, "TrackBar9", {272, 432, 233, 33}, 10, 100, 10, 10);
     TrackBar15 = makeSlider(this, "TrackBar15", {528, 432, 233, 33}, 0, 180, 0, 10);
-    setTabOrder(TrackBar8, TrackBar9);
-    setTabOrder(TrackBar9, TrackBar15);
+    setTabChain({TrackBar8, TrackBar9, TrackBar15});
 
     onSliderChange(TrackBar8, this, [this] { TrackBar8Change(); });
     onSliderChange(TrackBar9, this, [this] { TrackBar9Change(); });

@@ -131,4 +131,14 @@ QLabel *makePicture(QWidget *parent, const char *name, const QRect &geometry, co
     return label;
 }
 
+void setTabChain(std::initializer_list<QWidget *> widgets)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *widget : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
 }  // namespace vorneta

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include <initializer_list>
+
 class QFrame;
 class QImage;
 class QLabel;
@@ -48,5 +50,8 @@ QFrame *makeBevel(QWidget *parent, const char *name, const QRect &geometry, Beve
 // A picture, shown unscaled from its top-left corner; a control smaller than the picture
 // shows its top rows.
 QLabel *makePicture(QWidget *parent, const char *name, const QRect &geometry, const QImage &image);
+
+// The keyboard focus moves through the widgets in the order given.
+void setTabChain(std::initializer_list<QWidget *> widgets);
 
 }  // namespace vorneta

@@ -73,12 +73,7 @@ CapacitorTab::CapacitorTab(TableExporter &exporter, QWidget *parent)
     Label101 = plotLabel("Label101", 540, 375, {}, QColor());
     Label88 = plotLabel("Label88", 584, 392, QStringLiteral("t [s]"), QColor());
 
-    setTabOrder(Czas, Napiecie);
-    setTabOrder(Napiecie, Rezystancja);
-    setTabOrder(Rezystancja, pojemnosc);
-    setTabOrder(pojemnosc, Button1);
-    setTabOrder(Button1, Button2);
-    setTabOrder(Button2, StringGrid1);
+    setTabChain({Czas, Napiecie, Rezystancja, pojemnosc, Button1, Button2, StringGrid1});
 
     connect(Button1, &QPushButton::clicked, this, &CapacitorTab::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &CapacitorTab::Button2Click);

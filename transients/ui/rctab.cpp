@@ -69,10 +69,8 @@ RcTab::RcTab(TableExporter &exporter, QWidget *parent)
     Label128 = plotLabel("Label128", 504, 296, QStringLiteral("--- Ur"), kGreenText);
     Label129 = plotLabel("Label129", 504, 328, QStringLiteral("--- Uc"), kRedText);
 
-    QWidget *order[] = {CzasRC,     RezystancjaRC, PojemnoscRC, Nap_PoczRC, Sklad_StalaRC,
-                        Sklad_ZmiennaRC, OkresRC,  KatRC,       Button3,    Button4, StringGrid2};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    setTabChain({CzasRC, RezystancjaRC, PojemnoscRC, Nap_PoczRC, Sklad_StalaRC, Sklad_ZmiennaRC, OkresRC, KatRC,
+                 Button3, Button4, StringGrid2});
 
     connect(Button3, &QPushButton::clicked, this, &RcTab::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &RcTab::Button4Click);
