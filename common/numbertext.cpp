@@ -482,18 +482,23 @@ int exactDigits(long double magnitude, char digits[18])
     e -= lead;
     // 2^(e+63) <= value < 2^(e+64): this x is the exponent or one below it.
     int x = static_cast<int>(std::floor((e + 63) * 0.30102999566398119521)) + 1;
-    // The leading bits of m usually settle which: log10(value) in double precision is off
-    // by less than 1e-11 over the whole range, so away from a power of ten its integer
-    // part is the exponent less one. Never more than the exponent, as the loop below needs.
-    const double log10Value =
-        (e + 63) * 0.30102999566398119521 + std::log10(static_cast<double>(m >> 11) * 0x1p-52);
-    const double whole = std::floor(log10Value);
-    if (log10Value - whole > 1e-9 && log10Value - whole < 1 - 1e-9)
-        x = static_cast<int>(whole) + 1;
     std::uint64_t q = 0;
     for (int attempt = 0; attempt < 4; ++attempt) {
-        if (!scaledDigitsFast(m, e, x, q))
-            q = scaledDigitsBig(m, e, x);
+        if (!scaledDigitsFast(m, e, x, q)) {
+            // The big integers cost far more than a logarithm: first settle the exponent
+            // from the leading bits of m. log10(value) in double precision is off by less
+            // than 1e-11 over the whole range, so away from a power of ten its integer part
+            // is the exponent less one; never more than the exponent, as this loop needs.
+            if (attempt == 0) {
+                const double log10Value = (e + 63) * 0.30102999566398119521 +
+                                          std::log10(static_cast<double>(m >> 11) * 0x1p-52);
+                const double whole = std::floor(log10Value);
+                if (log10Value - whole > 1e-9 && log10Value - whole < 1 - 1e-9)
+                    x = static_cast<int>(whole) + 1;
+            }
+            if (!scaledDigitsFast(m, e, x, q))
+                q = scaledDigitsBig(m, e, x);
+        }
         if (q < kTenTo17) {
             --x;
             continue;
