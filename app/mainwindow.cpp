@@ -8,7 +8,6 @@
 #include "circuits/ui/powertab.h"
 #include "common/accesskeys.h"
 #include "common/ui/controls.h"
-#include "common/ui/decimalseparator.h"
 #include "common/ui/errorbox.h"
 #include "transients/ui/capacitortab.h"
 #include "transients/ui/rctab.h"
@@ -207,13 +206,6 @@ bool TForm1::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate)
         activateOnce();
     return QMainWindow::event(event);
-}
-
-void TForm1::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LocaleChange)
-        refreshDecimalSeparator();
-    QMainWindow::changeEvent(event);
 }
 
 void TForm1::activateOnce()

@@ -75,7 +75,6 @@ public slots:
 
 protected:
     bool event(QEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 

@@ -38,6 +38,7 @@ void initialiseApplication(QApplication &app)
     QApplication::setFont(programFont(11));
     installQtTranslations(app);
     refreshDecimalSeparator();
+    app.installEventFilter(new DecimalSeparatorWatcher(&app));
 }
 
 Program::Program(std::unique_ptr<HelpViewer> viewer) : help_(std::move(viewer))

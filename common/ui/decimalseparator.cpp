@@ -1,5 +1,6 @@
 #include "common/ui/decimalseparator.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLocale>
 
@@ -55,7 +56,8 @@ void refreshDecimalSeparator()
 
 bool DecimalSeparatorWatcher::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::LocaleChange)
+    // The application hears of a locale change once; its widgets each hear of it too.
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::LocaleChange)
         refreshDecimalSeparator();
     return QObject::eventFilter(watched, event);
 }

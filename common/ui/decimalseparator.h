@@ -14,9 +14,9 @@ char decimalSeparator();
 // Reads the separator again now (called on a locale change).
 void refreshDecimalSeparator();
 
-// Reads the separator again whenever a locale change goes through the object it filters.
-// The main window installs one on the application object (qApp->installEventFilter), so
-// that every LocaleChange the application receives refreshes the separator.
+// Reads the separator again when the application object receives a LocaleChange (the
+// widgets' own copies of the event are passed over). Start-up installs one on the
+// application object (qApp->installEventFilter).
 class DecimalSeparatorWatcher : public QObject
 {
     Q_OBJECT
