@@ -192,8 +192,9 @@ TEST_F(TransientTabs, ControlsStandWhereTheyBelong)
         EXPECT_EQ(l->text(), QString::fromUtf8(c.text)) << c.name;
         EXPECT_EQ(l->font().pixelSize(), c.pixelSize) << c.name;
         EXPECT_EQ(l->palette().color(QPalette::WindowText), c.colour) << c.name;
-        if (l->text().isEmpty())
+        if (l->text().isEmpty()) {
             EXPECT_EQ(l->width(), 0) << c.name;  // an empty readout hides nothing under it
+        }
     }
     // the plot labels stand on white, over the plot
     EXPECT_TRUE(child<QLabel>(&capacitor, "Label95")->autoFillBackground());
